@@ -1,0 +1,39 @@
+# Project-wide helpers for our own targets (third-party code keeps its own flags).
+
+# Warnings, and narrow literals stored as GBK at run time (sources stay UTF-8) in every tree, so the
+# bytes a native test sees are the bytes the Windows program writes.
+function(talvik_defaults target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -finput-charset=UTF-8 -fexec-charset=GBK)
+  target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+endfunction()
+
+# talvik_library(NAME SOURCES ... [LIBS ...]): a static library of our own code.
+function(talvik_library name)
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${A_SOURCES})
+  talvik_defaults(${name})
+  if(A_LIBS)
+    target_link_libraries(${name} PUBLIC ${A_LIBS})
+  endif()
+endfunction()
+
+# talvik_test(NAME SOURCES ... [LIBS ...] [TIMEOUT s]): a GoogleTest executable registered with CTest.
+# In the Windows tree CTest starts it through the Wine wrapper (each run gets its own prefix copy and
+# Xvfb display); natively it runs directly.
+function(talvik_test name)
+  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  talvik_defaults(${name})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${A_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(NOT A_TIMEOUT)
+    set(A_TIMEOUT 300)
+  endif()
+  add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+  set(labels native)
+  if(TALVIK_WINDOWS)
+    set(labels wine)
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${A_TIMEOUT} LABELS "${labels}"
+    ENVIRONMENT "TALVIK_SOURCE_DIR=${CMAKE_SOURCE_DIR};TALVIK_BINARY_DIR=${CMAKE_BINARY_DIR};TALVIK_DIST_DIR=${TALVIK_DIST_DIR}")
+endfunction()
