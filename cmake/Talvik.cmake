@@ -37,3 +37,33 @@ function(talvik_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${A_TIMEOUT} LABELS "${labels}"
     ENVIRONMENT "TALVIK_SOURCE_DIR=${CMAKE_SOURCE_DIR};TALVIK_BINARY_DIR=${CMAKE_BINARY_DIR};TALVIK_DIST_DIR=${TALVIK_DIST_DIR}")
 endfunction()
+
+# talvik_fuzz(NAME SOURCES ... LIBS ... CORPUS dir): a parser fuzz target (LLVMFuzzerTestOneInput).
+# With TALVIK_FUZZ (clang) it is a libFuzzer binary; in other native trees it is a plain program that
+# replays every file of the corpus folder, registered with CTest. Not built for Windows.
+function(talvik_fuzz name)
+  cmake_parse_arguments(A "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+  if(TALVIK_WINDOWS)
+    return()
+  endif()
+  if(TALVIK_FUZZ)
+    add_executable(${name} ${A_SOURCES})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  else()
+    add_executable(${name} ${A_SOURCES} ${CMAKE_SOURCE_DIR}/tests/fuzz/replay_main.cpp)
+    add_test(NAME ${name}_replay COMMAND ${name} ${A_CORPUS})
+    set_tests_properties(${name}_replay PROPERTIES LABELS "native;fuzz-replay" TIMEOUT 300)
+  endif()
+  talvik_defaults(${name})
+  target_link_libraries(${name} PRIVATE ${A_LIBS})
+endfunction()
+
+# talvik_bench(NAME SOURCES ... LIBS ...): a benchmark program, run by `make bench`, never by CTest.
+function(talvik_bench name)
+  cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  talvik_defaults(${name})
+  target_link_libraries(${name} PRIVATE ${A_LIBS})
+  set_property(GLOBAL APPEND PROPERTY TALVIK_BENCHES ${name})
+endfunction()
