@@ -13,7 +13,7 @@
 namespace {
 
 struct Found {
-  DWORD pid;
+  DWORD pid = 0;
   HWND main = nullptr;
   std::vector<HWND> dialogs;
 };
@@ -31,7 +31,8 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM lp) {
 }
 
 Found Scan(DWORD pid) {
-  Found f{pid};
+  Found f;
+  f.pid = pid;
   EnumWindows(Collect, reinterpret_cast<LPARAM>(&f));
   return f;
 }
@@ -46,7 +47,11 @@ common::Image24 Screen() {
   HDC screen = GetDC(nullptr);
   HDC mem = CreateCompatibleDC(screen);
   BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
   HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (dib) {
@@ -77,7 +82,8 @@ int main(int argc, char** argv) {
   std::string cmd = std::string("\"") + argv[1] + "\"";
   std::string dir = argv[1];
   dir = dir.substr(0, dir.find_last_of("\\/"));
-  STARTUPINFOA si{sizeof si};
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   if (!CreateProcessA(argv[1], cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si, &pi)) {
     std::fprintf(stderr, "talvik_shot: cannot start %s (error %lu)\n", argv[1], GetLastError());
