@@ -1,0 +1,169 @@
+#include "skin/data/lzhuf.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace skin {
+namespace {
+
+using lzh::F;
+using lzh::R;
+using lzh::T;
+
+// MSB-first bit input over a byte span; bytes past the end read as zero. The 64-bit buffer holds
+// the next `bits` bits at its top; refilling whole bytes keeps the stream identical to one read a
+// byte at a time.
+class BitInput {
+ public:
+  explicit BitInput(std::span<const uint8_t> in) : in_(in.data()), size_(in.size()) {}
+
+  // Makes at least 56 bits available.
+  inline void Refill() {
+    uint64_t v;
+    if (pos_ + 8 <= size_) {
+      std::memcpy(&v, in_ + pos_, 8);
+      v = __builtin_bswap64(v);
+    } else {
+      v = 0;
+      for (size_t i = 0; pos_ + i < size_ && i < 8; ++i) v |= uint64_t(in_[pos_ + i]) << (56 - 8 * i);
+    }
+    buf_ |= v >> bits_;
+    pos_ += (63 - bits_) >> 3;
+    bits_ |= 56;
+  }
+  inline void Need(unsigned n) {
+    if (bits_ < n) Refill();
+  }
+  inline unsigned Bit() {
+    const unsigned b = static_cast<unsigned>(buf_ >> 63);
+    buf_ <<= 1;
+    --bits_;
+    return b;
+  }
+  // n in 1..8
+  inline unsigned Take(unsigned n) {
+    const unsigned v = static_cast<unsigned>(buf_ >> (64 - n));
+    buf_ <<= n;
+    bits_ -= n;
+    return v;
+  }
+  unsigned bits() const { return bits_; }
+
+ private:
+  const uint8_t* in_;
+  size_t size_;
+  size_t pos_ = 0;
+  uint64_t buf_ = 0;
+  unsigned bits_ = 0;
+};
+
+// Copies `len` bytes from `dist` bytes back, byte by byte in effect (overlaps repeat the pattern).
+// May write up to 15 bytes past dst + len.
+inline void CopyMatch(uint8_t* dst, size_t dist, size_t len) {
+  const uint8_t* src = dst - dist;
+  if (dist >= 16) {
+    for (size_t k = 0; k < len; k += 16) std::memcpy(dst + k, src + k, 16);
+  } else if (dist == 1) {
+    std::memset(dst, src[0], len);
+  } else if (dist >= 8) {
+    for (size_t k = 0; k < len; k += 8) std::memcpy(dst + k, src + k, 8);
+  } else {
+    // Short periods (a 24-bit colour repeats every 3 bytes): lay down one stretch of whole
+    // periods of at least 8 bytes, then copy 8 bytes at a time from that far back.
+    const size_t step = dist * ((8 + dist - 1) / dist);
+    const size_t head = len < step ? len : step;
+    for (size_t k = 0; k < head; ++k) dst[k] = src[k];
+    for (size_t k = head; k < len; k += 8) std::memcpy(dst + k, dst + k - step, 8);
+  }
+}
+
+}  // namespace
+
+TLZH::TLZH() {
+  try {
+    model_ = std::make_unique<lzh::HuffmanModel>();
+  } catch (const std::bad_alloc&) {
+    throw ElzhException(kLzhNoMemoryText);
+  }
+}
+
+size_t TLZH::UnpackInto(std::span<const uint8_t> input, size_t count, uint8_t* out) {
+  if (count == 0) return 0;
+  lzh::HuffmanModel& m = *model_;
+  m.Start();
+  BitInput bits(input);
+  const auto& tables = lzh::kPositionTables;
+  size_t n = 0;
+  while (n < count) {
+    bits.Refill();
+    // Walk from the root; the tree stays a Huffman tree of total weight <= 0x8000, so codes are
+    // at most 22 bits, but the refill check keeps even a deeper walk inside the buffer.
+    uint32_t c = m.son[R];
+    while (c < static_cast<uint32_t>(T)) {
+      if (__builtin_expect(bits.bits() == 0, 0)) bits.Refill();
+      c = m.son[c + bits.Bit()];
+    }
+    c -= T;
+    m.Update(c);
+    if (c < 256) {
+      out[n++] = static_cast<uint8_t>(c);
+      continue;
+    }
+    // Position: one byte gives the upper six bits and how many more bits follow.
+    bits.Need(14);
+    const unsigned b = bits.Take(8);
+    const unsigned extra = tables.d_len[b] - 2u;
+    const unsigned low = ((b << extra) | bits.Take(extra)) & 0x3F;
+    const size_t p = (static_cast<size_t>(tables.d_code[b]) << 6) | low;
+    const size_t len = c - 255 + lzh::THRESHOLD;
+    const size_t dist = p + 1;
+    if (__builtin_expect(dist <= n, 1)) {
+      CopyMatch(out + n, dist, len);
+    } else {
+      // Reaches back into the ring as it was before any output.
+      for (size_t k = 0; k < len; ++k) {
+        const int64_t from = static_cast<int64_t>(n + k) - static_cast<int64_t>(dist);
+        out[n + k] = from >= 0 ? out[from] : lzh::InitialRingByte(from);
+      }
+    }
+    n += len;
+  }
+  return n;
+}
+
+void TLZH::Unpack(std::span<const uint8_t> input, size_t count, std::vector<uint8_t>& out) {
+  out.resize(count + kLzhOutputSlack);
+  out.resize(UnpackInto(input, count, out.data()));
+}
+
+bool TLZH::Unpack(int32_t count, const ReadBytes& read, const WriteBytes& write) {
+  if (count < 0) return false;
+  std::vector<uint8_t> input;
+  for (;;) {
+    constexpr size_t kChunk = 64 * 1024;
+    const size_t have = input.size();
+    input.resize(have + kChunk);
+    const size_t got = std::min(read(input.data() + have, kChunk), kChunk);
+    input.resize(have + got);
+    if (got < kChunk) break;
+  }
+  if (static_cast<uint64_t>(count) > LzhMaxOutput(input.size())) return false;
+  std::vector<uint8_t> out;
+  Unpack(input, static_cast<size_t>(count), out);
+  if (!out.empty()) write(out.data(), out.size());
+  return true;
+}
+
+LzhStatus LzhDecompress(std::span<const uint8_t> file, std::vector<uint8_t>& image) {
+  image.clear();
+  if (file.size() < 4) return LzhStatus::Truncated;
+  const int32_t count = static_cast<int32_t>(uint32_t(file[0]) | uint32_t(file[1]) << 8 |
+                                             uint32_t(file[2]) << 16 | uint32_t(file[3]) << 24);
+  const std::span<const uint8_t> stream = file.subspan(4);
+  if (count < 0 || static_cast<uint64_t>(count) > LzhMaxOutput(stream.size())) return LzhStatus::BadLength;
+  TLZH().Unpack(stream, static_cast<size_t>(count), image);
+  return LzhStatus::Ok;
+}
+
+}  // namespace skin

@@ -1,0 +1,135 @@
+#pragma once
+// The LZHUF parameters, position code tables and adaptive Huffman model shared by the decoder and
+// the encoder. Both sides must update the model identically, so there is exactly one copy of it.
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace skin::lzh {
+
+inline constexpr int N = 4096;                     // ring buffer size
+inline constexpr int F = 60;                       // look-ahead size, longest match
+inline constexpr int THRESHOLD = 2;                // longest match still sent as literals
+inline constexpr int N_CHAR = 256 - THRESHOLD + F; // 314 symbols: 256 literals + 58 lengths
+inline constexpr int T = N_CHAR * 2 - 1;           // 627 tree nodes
+inline constexpr int R = T - 1;                    // 626, the root
+inline constexpr uint32_t MAX_FREQ = 0x8000;       // root frequency that triggers a rebuild
+inline constexpr int RING_START = N - F;           // 4036, first write position
+inline constexpr uint8_t RING_FILL = 0x20;         // ring positions 0..4035 start as spaces
+
+// Ring contents before the first output byte, seen from output index `at` (negative, >= -N):
+// positions 0..4035 hold spaces, 4036..4095 have never been written and read as zero.
+constexpr uint8_t InitialRingByte(int64_t at) { return at >= -(N - F) ? RING_FILL : 0; }
+
+namespace detail {
+// The position code tables are defined by runs: how many upper-six-bit codes share one length.
+struct PositionTables {
+  std::array<uint8_t, 256> d_code{}, d_len{};
+  std::array<uint8_t, 64> p_code{}, p_len{};
+};
+
+constexpr PositionTables MakePositionTables() {
+  PositionTables t;
+  // d_code: 32 x 0, 16 each of 1..3, 8 each of 4..11, 4 each of 12..23, 2 each of 24..47, 1 each of 48..63.
+  struct Run { int first, last, repeat; };
+  constexpr Run code_runs[] = {{0, 0, 32}, {1, 3, 16}, {4, 11, 8}, {12, 23, 4}, {24, 47, 2}, {48, 63, 1}};
+  int i = 0;
+  for (const Run& r : code_runs)
+    for (int c = r.first; c <= r.last; ++c)
+      for (int k = 0; k < r.repeat; ++k) t.d_code[i++] = static_cast<uint8_t>(c);
+  // d_len: 32 x 3, 48 x 4, 64 x 5, 48 x 6, 48 x 7, 16 x 8.
+  constexpr int len_runs[][2] = {{3, 32}, {4, 48}, {5, 64}, {6, 48}, {7, 48}, {8, 16}};
+  i = 0;
+  for (const auto& r : len_runs)
+    for (int k = 0; k < r[1]; ++k) t.d_len[i++] = static_cast<uint8_t>(r[0]);
+  // The encoder's tables are the inverse: the first byte of each code and its length.
+  for (int b = 255; b >= 0; --b) {
+    t.p_code[t.d_code[b]] = static_cast<uint8_t>(b);
+    t.p_len[t.d_code[b]] = t.d_len[b];
+  }
+  return t;
+}
+}  // namespace detail
+
+inline constexpr detail::PositionTables kPositionTables = detail::MakePositionTables();
+
+// Adaptive Huffman tree over N_CHAR symbols. Nodes are kept sorted by frequency; siblings sit at
+// node pairs (2m, 2m+1); son[] >= T marks a leaf (symbol son - T).
+struct HuffmanModel {
+  uint32_t freq[T + 1];      // freq[T] is a sentinel larger than any real frequency
+  uint32_t prnt[T + N_CHAR]; // parents of nodes, and at T + c the leaf node of symbol c
+  uint32_t son[T];
+
+  void Start() {
+    for (int i = 0; i < N_CHAR; ++i) {
+      freq[i] = 1;
+      son[i] = static_cast<uint32_t>(i + T);
+      prnt[i + T] = static_cast<uint32_t>(i);
+    }
+    for (int i = 0, j = N_CHAR; j <= R; i += 2, ++j) {
+      freq[j] = freq[i] + freq[i + 1];
+      son[j] = static_cast<uint32_t>(i);
+      prnt[i] = prnt[i + 1] = static_cast<uint32_t>(j);
+    }
+    freq[T] = 0xFFFF;
+    prnt[R] = 0;
+  }
+
+  // Halves the leaf frequencies and rebuilds the tree from them.
+  void Reconstruct() {
+    int j = 0;
+    for (int i = 0; i < T; ++i) {
+      if (son[i] >= static_cast<uint32_t>(T)) {
+        freq[j] = (freq[i] + 1) / 2;
+        son[j] = son[i];
+        ++j;
+      }
+    }
+    // Inner node n joins the pair (i, i + 1) and is inserted at its sorted place.
+    for (int i = 0, n = N_CHAR; n < T; i += 2, ++n) {
+      const uint32_t f = freq[i] + freq[i + 1];
+      freq[n] = f;
+      int k = n - 1;
+      while (f < freq[k]) --k;
+      ++k;
+      std::memmove(&freq[k + 1], &freq[k], sizeof(freq[0]) * static_cast<size_t>(n - k));
+      freq[k] = f;
+      std::memmove(&son[k + 1], &son[k], sizeof(son[0]) * static_cast<size_t>(n - k));
+      son[k] = static_cast<uint32_t>(i);
+    }
+    for (int i = 0; i < T; ++i) {
+      const uint32_t k = son[i];
+      prnt[k] = static_cast<uint32_t>(i);
+      if (k < static_cast<uint32_t>(T)) prnt[k + 1] = static_cast<uint32_t>(i);
+    }
+  }
+
+  // Counts one more occurrence of symbol c, keeping the nodes sorted by frequency.
+  inline void Update(uint32_t c) {
+    if (freq[R] >= MAX_FREQ) Reconstruct();
+    c = prnt[c + T];
+    do {
+      const uint32_t k = ++freq[c];
+      uint32_t l = c + 1;
+      if (k > freq[l]) {
+        while (k > freq[++l]) {
+        }
+        --l;
+        freq[c] = freq[l];
+        freq[l] = k;
+        const uint32_t i = son[c];
+        prnt[i] = l;
+        if (i < static_cast<uint32_t>(T)) prnt[i + 1] = l;
+        const uint32_t j = son[l];
+        son[l] = i;
+        prnt[j] = c;
+        if (j < static_cast<uint32_t>(T)) prnt[j + 1] = c;
+        son[c] = j;
+        c = l;
+      }
+      c = prnt[c];
+    } while (c != 0);
+  }
+};
+
+}  // namespace skin::lzh
