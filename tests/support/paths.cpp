@@ -23,7 +23,7 @@ std::string EnvFolder(const char* name) {
 
 std::string ArtifactPath(const std::string& name) {
   std::string dir = EnvFolder("TALVIK_BINARY_DIR");
-  if (dir.empty()) dir = ".";
+  if (dir.empty()) dir.assign(1, '.');
   dir.append("\\artifacts");
   CreateDirectoryA(dir.c_str(), nullptr);
   dir.push_back('\\');
