@@ -1,12 +1,13 @@
 // talvik_art OUTDIR: writes the program's own pictures for the resource compiler:
 // talvik.ico (32 and 16 pixels), menu_images.bmp (twelve 16 x 16 images, magenta background),
-// about.jpg (144 x 90 baseline JPEG for the about box).
+// about.jpg (144 x 90 baseline JPEG for the about box), confirm.wav (the confirmation sound).
 #include <cstdio>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "art/pictures.h"
+#include "art/sound.h"
 #include "common/jpeg_codec.h"
 
 namespace {
@@ -135,7 +136,8 @@ int main(int argc, char** argv) {
 
   const bool ok = Write(dir + "/talvik.ico", IconFile({art::DrawAppIcon(32), art::DrawAppIcon(16)})) &&
                   Write(dir + "/menu_images.bmp", BitmapFile(strip)) &&
-                  Write(dir + "/about.jpg", common::EncodeJpeg(photo, 90));
+                  Write(dir + "/about.jpg", common::EncodeJpeg(photo, 90)) &&
+                  Write(dir + "/confirm.wav", art::MakeConfirmationWav());
   if (!ok) {
     std::fprintf(stderr, "talvik_art: cannot write the pictures into %s\n", dir.c_str());
     return 1;

@@ -1,7 +1,9 @@
 # The resource object for the exe: pictures made by the host tool talvik_art of the native tree.
+# Included once from the top level in the Windows tree.
 set(TALVIK_HOST_BIN "${CMAKE_SOURCE_DIR}/build/native/bin" CACHE PATH "Host tools built by the native tree")
 set(_art_dir "${CMAKE_BINARY_DIR}/art")
-set(_art_files "${_art_dir}/talvik.ico" "${_art_dir}/menu_images.bmp" "${_art_dir}/about.jpg")
+set(_art_files "${_art_dir}/talvik.ico" "${_art_dir}/menu_images.bmp" "${_art_dir}/about.jpg"
+  "${_art_dir}/confirm.wav")
 add_custom_command(
   OUTPUT ${_art_files}
   COMMAND ${CMAKE_COMMAND} -E make_directory "${_art_dir}"
