@@ -74,9 +74,8 @@ IoStatus SyncAndClose(Fd& fd) {
 
 // Makes a rename durable; a failure here leaves the rename done, so it is not reported.
 void SyncFolderOf(const std::string& path) {
-  std::string folder = FolderOf(path);
-  if (folder.empty()) folder = ".";
-  Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  const std::string folder = FolderOf(path);
+  Fd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.valid()) ::fsync(dir.get());
 }
 
