@@ -4,9 +4,9 @@
 //    sign (any length: only zero or non-zero matters). The rest of line 1, up to and including its
 //    LF, is skipped. End of data before any number reads as 0.
 //  - Then, until end of data: one entry is the text up to the first CR or LF; the rest of its line
-//    up to and including the next LF is skipped. So a last line without line end is an entry, a
-//    final CR LF adds no empty entry, and a lone CR does not end a line (the text after it up to the
-//    next LF is skipped).
+//    and its line end are skipped. CR LF, a lone LF and a lone CR each end a line, so files written
+//    by any editor load every entry. A last line without line end is an entry; a final line end
+//    adds no empty entry.
 //  - A byte 0x1A ends the data wherever it stands.
 #include "core/settings_file.h"
 
@@ -53,8 +53,13 @@ class Reader {
   }
 
   void SkipRestOfLine() {
-    const std::size_t lf = data_.find('\n', pos_);
-    pos_ = lf == std::string_view::npos ? data_.size() : lf + 1;
+    const std::size_t end = data_.find_first_of("\r\n", pos_);
+    if (end == std::string_view::npos) {
+      pos_ = data_.size();
+      return;
+    }
+    pos_ = end + 1;
+    if (data_[end] == '\r' && !AtEnd() && data_[pos_] == '\n') ++pos_;
   }
 
  private:

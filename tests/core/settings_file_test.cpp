@@ -68,14 +68,15 @@ const LoadCase kLoadCases[] = {
     {"last_line_without_line_end", "1\r\nA\r\nB", true, true, {"A", "B"}},
     {"lf_line_ends", "1\nA\nB\n", true, true, {"A", "B"}},
     {"mixed_line_ends", "1\nA\r\nB\n", true, true, {"A", "B"}},
-    {"lone_cr_does_not_end_a_line", "1\r\nA\rB\r\nC\r\n", true, true, {"A", "C"}},
-    {"cr_only_file", "1\rA\rB\r", true, true, {}},
+    {"lone_cr_ends_a_line", "1\r\nA\rB\r\nC\r\n", true, true, {"A", "B", "C"}},
+    {"cr_only_file", "1\rA\rB\r", true, true, {"A", "B"}},
+    {"lf_cr_is_two_breaks", "0\nA\n\rB", true, false, {"A", "", "B"}},
     {"blank_line_between", "1\r\nA\r\n\r\nB\r\n", true, true, {"A", "", "B"}},
     {"blank_line_at_end", "1\r\nA\r\n\r\n", true, true, {"A", ""}},
     {"two_blank_lines_at_end", "1\r\nA\r\n\r\n\r\n", true, true, {"A", "", ""}},
     {"blank_line_without_line_end_gives_nothing", "1\r\nA\r\n", true, true, {"A"}},
     {"entry_blanks_kept", "1\r\n  A \t\r\n", true, true, {"  A \t"}},
-    {"entry_of_only_cr", "1\r\n\r\r\n", true, true, {""}},
+    {"cr_then_cr_lf_is_two_lines", "1\r\n\r\r\n", true, true, {"", ""}},
     {"control_bytes_in_entry", "1\r\nA\x01" "B\r\n", true, true, {"A\x01" "B"}},
     {"zero_byte_in_entry", "1\r\nA\0B\r\n"s, true, true, {"A\0B"s}},
     // Ctrl+Z ends the file wherever it stands.
@@ -84,7 +85,7 @@ const LoadCase kLoadCases[] = {
     {"ctrl_z_in_entry", "1\r\nAB\x1A" "CD\r\nE\r\n", true, true, {"AB"}},
     {"ctrl_z_at_line_start", "1\r\nA\r\n\x1A" "B\r\n", true, true, {"A"}},
     {"ctrl_z_in_blanks", "  \x1A 1\r\n", true, false, {}},
-    {"ctrl_z_in_skipped_rest", "1\r\nA\rxx\x1A\nB\r\n", true, true, {"A"}},
+    {"ctrl_z_after_lone_cr", "1\r\nA\rxx\x1A\nB\r\n", true, true, {"A", "xx"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, SettingsLoad, testing::ValuesIn(kLoadCases),
