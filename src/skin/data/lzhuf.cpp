@@ -58,23 +58,28 @@ class BitInput {
   unsigned bits_ = 0;
 };
 
-// Copies `len` bytes from `dist` bytes back, byte by byte in effect (overlaps repeat the pattern).
-// May write up to 15 bytes past dst + len.
+// Copies `len` bytes from `dist` bytes back, as if byte by byte (so a short distance repeats its
+// pattern). May write up to 15 bytes past dst + len.
 inline void CopyMatch(uint8_t* dst, size_t dist, size_t len) {
   const uint8_t* src = dst - dist;
   if (dist >= 16) {
     for (size_t k = 0; k < len; k += 16) std::memcpy(dst + k, src + k, 16);
-  } else if (dist == 1) {
-    std::memset(dst, src[0], len);
   } else if (dist >= 8) {
     for (size_t k = 0; k < len; k += 8) std::memcpy(dst + k, src + k, 8);
   } else {
-    // Short periods (a 24-bit colour repeats every 3 bytes): lay down one stretch of whole
-    // periods of at least 8 bytes, then copy 8 bytes at a time from that far back.
-    const size_t step = dist * ((8 + dist - 1) / dist);
-    const size_t head = len < step ? len : step;
-    for (size_t k = 0; k < head; ++k) dst[k] = src[k];
-    for (size_t k = head; k < len; k += 8) std::memcpy(dst + k, dst + k - step, 8);
+    // Short periods (a 24-bit colour repeats every 3 bytes): spread the period over 8 bytes and
+    // store that every whole number of periods.
+    static constexpr uint64_t kSpread[8] = {0, 0x0101010101010101u, 0x0001000100010001u,
+                                            0x0001000001000001u, 0x0000000100000001u,
+                                            0x0000010000000001u, 0x0001000000000001u,
+                                            0x0100000000000001u};
+    static constexpr uint8_t kStep[8] = {0, 8, 8, 6, 8, 5, 6, 7};
+    uint64_t period = 0;
+    for (size_t k = 0; k < dist; ++k) period |= uint64_t(src[k]) << (8 * k);
+    const uint64_t pattern = period * kSpread[dist];  // copies do not overlap: no carries
+    uint8_t bytes[8];
+    for (int k = 0; k < 8; ++k) bytes[k] = static_cast<uint8_t>(pattern >> (8 * k));
+    for (size_t k = 0; k < len; k += kStep[dist]) std::memcpy(dst + k, bytes, 8);
   }
 }
 
@@ -93,19 +98,25 @@ size_t TLZH::UnpackInto(std::span<const uint8_t> input, size_t count, uint8_t* o
   lzh::HuffmanModel& m = *model_;
   m.Start();
   BitInput bits(input);
+  uint16_t path[T];
   const auto& tables = lzh::kPositionTables;
   size_t n = 0;
   while (n < count) {
     bits.Refill();
-    // Walk from the root; the tree stays a Huffman tree of total weight <= 0x8000, so codes are
-    // at most 22 bits, but the refill check keeps even a deeper walk inside the buffer.
+    // Walk from the root, remembering the path for the model update. The tree stays a Huffman
+    // tree of total weight <= 0x8000, so codes have at most 22 bits; the refill check keeps even
+    // a deeper walk inside the buffer, and the path has room for every node.
+    unsigned depth = 0;
     uint32_t c = m.son[R];
     while (c < static_cast<uint32_t>(T)) {
       if (__builtin_expect(bits.bits() == 0, 0)) bits.Refill();
-      c = m.son[c + bits.Bit()];
+      c += bits.Bit();
+      path[depth] = static_cast<uint16_t>(c);
+      ++depth;
+      c = m.son[c];
     }
     c -= T;
-    m.Update(c);
+    m.UpdateAlongPath(c, path, depth);
     if (c < 256) {
       out[n++] = static_cast<uint8_t>(c);
       continue;

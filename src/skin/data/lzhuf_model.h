@@ -4,6 +4,9 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace skin::lzh {
 
@@ -56,7 +59,7 @@ inline constexpr detail::PositionTables kPositionTables = detail::MakePositionTa
 // Adaptive Huffman tree over N_CHAR symbols. Nodes are kept sorted by frequency; siblings sit at
 // node pairs (2m, 2m+1); son[] >= T marks a leaf (symbol son - T).
 struct HuffmanModel {
-  uint32_t freq[T + 1];      // freq[T] is a sentinel larger than any real frequency
+  uint32_t freq[T + 4];      // freq[T..] are sentinels larger than any real frequency
   uint32_t prnt[T + N_CHAR]; // parents of nodes, and at T + c the leaf node of symbol c
   uint32_t son[T];
 
@@ -71,7 +74,7 @@ struct HuffmanModel {
       son[j] = static_cast<uint32_t>(i);
       prnt[i] = prnt[i + 1] = static_cast<uint32_t>(j);
     }
-    freq[T] = 0xFFFF;
+    freq[T] = freq[T + 1] = freq[T + 2] = freq[T + 3] = 0xFFFF;
     prnt[R] = 0;
   }
 
@@ -107,26 +110,66 @@ struct HuffmanModel {
   // Counts one more occurrence of symbol c, keeping the nodes sorted by frequency.
   inline void Update(uint32_t c) {
     if (freq[R] >= MAX_FREQ) Reconstruct();
-    c = prnt[c + T];
+    Climb(prnt[c + T]);
+  }
+
+  // Update for a symbol whose leaf the decoder has just reached through path[0..depth-1] (the
+  // nodes below the root, root side first). Until the first move the parents are exactly that
+  // path, so the walk up needs no parent loads; after a move it goes on from the new place.
+  inline void UpdateAlongPath(uint32_t c, const uint16_t* path, unsigned depth) {
+    if (freq[R] >= MAX_FREQ) {
+      Update(c);
+      return;
+    }
+    for (unsigned i = depth; i-- > 0;) {
+      const uint32_t node = path[i];
+      const uint32_t k = ++freq[node];
+      if (k > freq[node + 1]) {
+        Climb(prnt[MoveUp(node, k)]);
+        return;
+      }
+    }
+    ++freq[R];  // the sentinel above it is never passed
+  }
+
+ private:
+  // Node c has just reached frequency k, more than its right neighbour: exchange it with the
+  // last node of lower frequency. Answers c's new place.
+  inline uint32_t MoveUp(uint32_t c, uint32_t k) {
+    uint32_t l = c + 2;
+#if defined(__SSE2__)
+    const __m128i key = _mm_set1_epi32(static_cast<int>(k));
+    for (;;) {
+      const __m128i f = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq[l]));
+      const int less = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmplt_epi32(f, key)));
+      if (less != 0xF) {
+        l += static_cast<uint32_t>(__builtin_ctz(~less));
+        break;
+      }
+      l += 4;
+    }
+#else
+    while (k > freq[l]) ++l;
+#endif
+    --l;
+    freq[c] = freq[l];
+    freq[l] = k;
+    const uint32_t i = son[c];
+    prnt[i] = l;
+    if (i < static_cast<uint32_t>(T)) prnt[i + 1] = l;
+    const uint32_t j = son[l];
+    son[l] = i;
+    prnt[j] = c;
+    if (j < static_cast<uint32_t>(T)) prnt[j + 1] = c;
+    son[c] = j;
+    return l;
+  }
+
+  // Increments c and its ancestors up to the root, moving nodes up where they overtake.
+  inline void Climb(uint32_t c) {
     do {
       const uint32_t k = ++freq[c];
-      uint32_t l = c + 1;
-      if (k > freq[l]) {
-        while (k > freq[++l]) {
-        }
-        --l;
-        freq[c] = freq[l];
-        freq[l] = k;
-        const uint32_t i = son[c];
-        prnt[i] = l;
-        if (i < static_cast<uint32_t>(T)) prnt[i + 1] = l;
-        const uint32_t j = son[l];
-        son[l] = i;
-        prnt[j] = c;
-        if (j < static_cast<uint32_t>(T)) prnt[j + 1] = c;
-        son[c] = j;
-        c = l;
-      }
+      if (k > freq[c + 1]) c = MoveUp(c, k);
       c = prnt[c];
     } while (c != 0);
   }
