@@ -14,21 +14,17 @@ TScreen* const Screen = &g_screen;
 
 FW_DEFINE_CLASS(TApplication, TComponent)
 
-namespace {
-
-LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK TApplication::AppWndProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   if (msg == WM_NCCREATE) {
     auto* cs = reinterpret_cast<CREATESTRUCTA*>(lparam);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
   }
-  auto* handler = reinterpret_cast<std::function<void(TMessage&)>*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!handler) return DefWindowProcA(hwnd, msg, wparam, lparam);
+  auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!app) return DefWindowProcA(hwnd, msg, wparam, lparam);
   TMessage m{msg, wparam, lparam, 0};
-  (*handler)(m);
+  app->WndProc(hwnd, m);
   return m.Result;
 }
-
-}  // namespace
 
 TApplication::TApplication() : TComponent(nullptr) { Application = this; }
 
@@ -37,10 +33,8 @@ TApplication::~TApplication() {
   DestroyComponents();
   HintManager::Shutdown();
   if (handle_) {
-    auto* handler = reinterpret_cast<std::function<void(TMessage&)>*>(GetWindowLongPtrA(handle_.get(), GWLP_USERDATA));
     SetWindowLongPtrA(handle_.get(), GWLP_USERDATA, 0);
     handle_.reset();
-    delete handler;
   }
   if (Application == this) Application = nullptr;
 }
@@ -55,7 +49,7 @@ void TApplication::Initialize() {
   static bool registered = [this] {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = AppWndProc;
+    wc.lpfnWndProc = &TApplication::AppWndProc;
     wc.hInstance = ModuleInstance();
     wc.hIcon = icon_;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -63,15 +57,11 @@ void TApplication::Initialize() {
     return RegisterClassExA(&wc) != 0;
   }();
   (void)registered;
-  auto* handler = new std::function<void(TMessage&)>([this](TMessage& m) { WndProc(m); });
   HWND hwnd = CreateWindowExA(0, "TApplication", title_.c_str(),
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                              nullptr, ModuleInstance(), handler);
-  if (!hwnd) {
-    delete handler;
-    return;
-  }
+                              nullptr, ModuleInstance(), this);
+  if (!hwnd) return;
   handle_.reset(hwnd);
   SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
@@ -190,12 +180,11 @@ void TApplication::UnhookMainWindow(int id) {
                hooks_.end());
 }
 
-void TApplication::WndProc(TMessage& msg) {
+void TApplication::WndProc(HWND hwnd, TMessage& msg) {
   try {
     auto hooks = hooks_;  // a hook may unhook itself
     for (auto& [id, hook] : hooks)
       if (hook && hook(msg)) return;
-    HWND hwnd = handle_.get();
     switch (msg.Msg) {
       case WM_CLOSE:
         if (main_form_) main_form_->Close();

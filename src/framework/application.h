@@ -67,7 +67,8 @@ class TApplication : public TComponent {
 
  private:
   void FormCreated(TCustomForm* form);
-  void WndProc(TMessage& msg);
+  static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  void WndProc(HWND hwnd, TMessage& msg);
   bool IsDialogKey(MSG& msg);
 
   UniqueHwnd handle_;
