@@ -204,7 +204,7 @@ Style MakeInkNight() {
   p.tab[kFocused] = {{54, 58, 67}, {43, 46, 53}, {22, 24, 28}, {}};
 
   p.field = {30, 32, 37};
-  p.field_border = {18, 20, 24};
+  p.field_border = {86, 92, 102};
   p.field_border_hot = {108, 166, 217};
   p.track = {34, 37, 43};
   p.track_line = {28, 30, 35};
