@@ -1,5 +1,6 @@
 #include "framework/graphics.h"
 
+#include <cstring>
 #include <map>
 #include <vector>
 
@@ -198,8 +199,10 @@ bool TBitmap::LoadFromResourceName(HINSTANCE instance, const char* name) {
   return true;
 }
 
-bool TBitmap::SetPixels24(int width, int height, const void* bgr_rows) {
-  if (width <= 0 || height <= 0 || width > 0x8000 || height > 0x8000 || !bgr_rows) return false;
+bool TBitmap::SetPixels24(int width, int height, const uint8_t* bgr, size_t size, size_t stride) {
+  if (width <= 0 || height <= 0 || width > 0x8000 || height > 0x8000 || !bgr) return false;
+  size_t row = static_cast<size_t>(width) * 3;
+  if (stride < row || size < row || (size - row) / stride < static_cast<size_t>(height - 1)) return false;
   BITMAPINFO bi{};
   bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
   bi.bmiHeader.biWidth = width;
@@ -210,8 +213,9 @@ bool TBitmap::SetPixels24(int width, int height, const void* bgr_rows) {
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (!bitmap) return false;
-  size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-  memcpy(bits, bgr_rows, stride * static_cast<size_t>(height));
+  size_t dib_stride = (row + 3) & ~size_t{3};
+  for (int y = 0; y < height; ++y)
+    memcpy(static_cast<uint8_t*>(bits) + dib_stride * static_cast<size_t>(y), bgr + stride * static_cast<size_t>(y), row);
   SetHandle(bitmap);
   return true;
 }

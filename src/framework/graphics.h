@@ -3,6 +3,7 @@
 // notification, the GDI handle made on demand), and a small canvas over a DC.
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -99,8 +100,9 @@ class TBitmap : public TObject {
   // Takes ownership of `bitmap`.
   void SetHandle(HBITMAP bitmap);
   bool LoadFromResourceName(HINSTANCE instance, const char* name);
-  // A 24-bit top-down bitmap from packed BGR rows (stride = width * 3 rounded to 4 bytes).
-  bool SetPixels24(int width, int height, const void* bgr_rows);
+  // A 24-bit bitmap from top-down BGR rows `stride` bytes apart in `size` bytes; false (and no
+  // change) when the sizes do not fit.
+  bool SetPixels24(int width, int height, const uint8_t* bgr, size_t size, size_t stride);
   std::function<void()> OnChange;
 
  private:
