@@ -11,12 +11,12 @@ namespace skin {
 void GradientFill(HDC dc, const RECT& r, Colour start, bool vertical, Colour end) {
   if (!RectVisible(dc, &r)) return;
   const Colour a = ResolveColour(start), b = ResolveColour(end);
-  const int n = vertical ? r.bottom - r.top : r.right - r.left;
+  const int n = static_cast<int>(vertical ? r.bottom - r.top : r.right - r.left);
   if (n <= 0) return;
   RECT clip{};
   if (GetClipBox(dc, &clip) == ERROR) return;
-  const int first = std::max(0, vertical ? clip.top - r.top : clip.left - r.left);
-  const int last = std::min(n - 1, vertical ? clip.bottom - r.top - 1 : clip.right - r.left - 1);
+  const int first = std::max(0, static_cast<int>(vertical ? clip.top - r.top : clip.left - r.left));
+  const int last = std::min(n - 1, static_cast<int>(vertical ? clip.bottom - r.top - 1 : clip.right - r.left - 1));
   const auto steps = SharedGradientCache().Steps(n, a, b);
   for (int i = first; i <= last; ++i) {
     const RECT line = vertical ? RECT{r.left, r.top + i, r.right, r.top + i + 1}
