@@ -1,0 +1,121 @@
+// The skin author's check: a clean skin has no findings; each kind of fault is reported once, in
+// words that name the section, key and entry.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "bmp_files.h"
+#include "skin/data/skin_check.h"
+#include "skin/data/skin_format.h"
+#include "skin/data/skin_writer.h"
+#include "test_skin.h"
+
+namespace {
+
+using skintest::Bmp24;
+using skintest::Gradient;
+
+const char kCleanIni[] =
+    "[Personality]\nLeft=l.bmp\nRight=l.bmp\nTop=t.bmp\nTopFrame=2\nBottom=t.bmp\nBottomFrame=2\n"
+    "[Colours]\nWindowText=0,0,0\nButtonFace=1,1,1\nScrollbar=2,2,2\nHilightText=3,3,3\nHilight=4,4,4\n"
+    "Menubar=5,5,5\nMenu=6,6,6\nMenuText=7,7,7\nButtonText=8,8,8\nButtonHilight=9,9,9\nButtonlight=1,2,3\n"
+    "ButtonShadow=4,5,6\nButtonDkShadow=7,8,9\nMenuBarText=1,1,2\nTitleTextActive=1,2,2\nTitleTextNoActive=2,2,2\n"
+    "[SunkEdge]\nImage=s.bmp\n";
+
+std::vector<std::string> Check(const std::string& ini, skin::SkinEntries extra = {}, bool clean = true) {
+  skin::SkinEntries entries;
+  entries.emplace_back("skin.ini", std::vector<uint8_t>(ini.begin(), ini.end()));
+  if (clean) {
+    entries.emplace_back("l.bmp", Bmp24(Gradient(4, 20)));
+    entries.emplace_back("t.bmp", Bmp24(Gradient(20, 8)));
+    entries.emplace_back("s.bmp", Bmp24(Gradient(40, 6)));
+  }
+  for (auto& e : extra) entries.push_back(std::move(e));
+  std::vector<std::string> out;
+  for (const auto& f : skin::CheckSkin(skin::WriteSkinFile(skin::kCurrentSkinVersion, entries))) {
+    out.push_back(skin::FormatFinding(f));
+  }
+  return out;
+}
+
+TEST(CheckSkin, CleanSkinHasNoFindings) { EXPECT_EQ(Check(kCleanIni), std::vector<std::string>{}); }
+
+TEST(CheckSkin, EachFaultIsNamed) {
+  struct Case {
+    const char* name;
+    std::string ini;
+    skin::SkinEntries extra;
+    std::vector<std::string> expected;
+  };
+  const std::vector<uint8_t> broken = {'B', 'M', 1};
+  std::vector<Case> cases = {
+      {"missing entry", std::string(kCleanIni) + "[Tabs]\nImage=nothere.bmp\n", {},
+       {"missing: [Tabs] Image=nothere.bmp: no entry nothere.bmp in the skin file"}},
+      {"capital extension", std::string(kCleanIni) + "[Tabs]\nImage=s.BMP\n", {},
+       {"odd: [Tabs] Image=s.BMP: not read, only names ending in lower-case .bmp are"}},
+      {"broken picture", std::string(kCleanIni) + "[Tabs]\nImage=b.bmp\n", {{"b.bmp", broken}},
+       {"error: the program's load stops here: bitmap file: the file header is incomplete",
+        "error: [Tabs] Image=b.bmp: bitmap file: the file header is incomplete"}},
+      {"frames do not divide", std::string(kCleanIni) + "[Tabs]\nImage=l.bmp\n", {},
+       {"odd: [Tabs] Image: 4 pixels wide do not divide into 5 frames"}},
+      {"section without image", std::string(kCleanIni) + "[HorzScroll]\nTile=1\n", {},
+       {"missing: [HorzScroll]: no Image, the part is drawn the standard way"}},
+      {"unknown section", std::string(kCleanIni) + "[Sparkles]\nImage=s.bmp\n", {},
+       {"odd: [Sparkles] is not a section the program reads"}},
+      {"unused entry", kCleanIni, {{"spare.bmp", Bmp24(Gradient(2, 2))}}, {"odd: entry spare.bmp is not used"}},
+      {"frame count 0", std::string(kCleanIni) + "[Track]\nImage=s.bmp\n", {},
+       {"odd: [Track] Image: frame count 0, drawn as one frame"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Check(c.ini, c.extra), c.expected) << c.name;
+  }
+}
+
+TEST(CheckSkin, BordersAndColoursNotGiven) {
+  const auto findings = Check("[Personality]\nTop=t.bmp\nTopFrame=3\n[Colours]\nButtonFace=1,1,1\n");
+  auto has = [&](const std::string& s) { return std::count(findings.begin(), findings.end(), s) == 1; };
+  EXPECT_TRUE(has("missing: [Personality] Left: no frame border picture"));
+  EXPECT_TRUE(has("odd: [Personality] Top: 8 pixels high do not divide into 3 frames"));
+  EXPECT_TRUE(has("missing: [Colours] Menubar not given: the system colour is used"));
+  EXPECT_FALSE(has("missing: [Colours] ButtonFace not given: the system colour is used"));
+  EXPECT_EQ(std::count_if(findings.begin(), findings.end(),
+                          [](const std::string& s) { return s.find("[Colours]") != std::string::npos; }),
+            15);
+}
+
+TEST(CheckSkin, TestSkinFindings) {
+  std::vector<std::string> findings;
+  for (const auto& f : skin::CheckSkin(skintest::TestSkinFile())) findings.push_back(skin::FormatFinding(f));
+  for (const char* expected : {
+           "odd: [Buttons] CheckButton: 26 pixels wide do not divide into 4 frames",
+           "odd: [Button.Kept] ButtonImage: 57 pixels wide do not divide into 6 frames",
+           "odd: [Progress.Chunk] Image: frame count 0, drawn as one frame",
+           "odd: [Trackbar.ThumbUp] Image: 21 pixels wide do not divide into 5 frames",
+           "odd: [MenuItem] Image=item.BMP: not read, only names ending in lower-case .bmp are",
+           "odd: entry item.bmp is not used",
+       }) {
+    EXPECT_EQ(std::count(findings.begin(), findings.end(), expected), 1) << expected;
+  }
+  for (const auto& f : findings) EXPECT_EQ(f.find("error:"), std::string::npos) << f;
+}
+
+TEST(CheckSkin, UnreadableFiles) {
+  const auto older = skin::CheckSkin(skin::WriteSkinFile(10000, {}));
+  ASSERT_EQ(older.size(), 1u);
+  EXPECT_EQ(skin::FormatFinding(older[0]),
+            "error: format version 10000 is not one the program reads: it shows the older-skin message");
+  const std::vector<uint8_t> junk = {1, 2, 3};
+  ASSERT_EQ(skin::CheckSkin(junk).size(), 1u);
+  EXPECT_EQ(skin::CheckSkin(junk)[0].kind, skin::SkinFinding::Kind::Error);
+}
+
+TEST(CheckSkin, NoDefinition) {
+  skin::SkinEntries entries;
+  entries.emplace_back("t.bmp", Bmp24(Gradient(2, 2)));
+  const auto findings = skin::CheckSkin(skin::WriteSkinFile(skin::kCurrentSkinVersion, entries));
+  ASSERT_FALSE(findings.empty());
+  EXPECT_EQ(skin::FormatFinding(findings[0]),
+            "missing: no definition entry (a name containing .ini): every part takes its default");
+}
+
+}  // namespace
