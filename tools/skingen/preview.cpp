@@ -102,12 +102,10 @@ void Window(Bitmap& b, const skin::SkinDefinition& d, Point at, bool active) {
     const bool shown = (sb->Visibility == 0 || sb->Visibility == 2 || sb->Visibility == 6) &&
                        (sb->Visibility1 == 0 || sb->Visibility1 == 8);
     if (!shown) continue;
-    const int fw = sb->Bitmap.Width() / sb->SafeFrame();
     Point p{sb->Xcoord, sb->Ycoord};
     if (sb->Align == 1) p.x = W - sb->Xcoord;
     const int f = sb->SafeFrame() < 4 || active ? 1 : 4;
     Stamp(w, p, sb->Bitmap, sb->SafeFrame(), f);
-    (void)fw;
   }
 
   // Menu bar with one item hot.

@@ -19,6 +19,11 @@ struct Block {
   int scale, fw, fh, w, h;
 };
 
+std::string Title(const Part& p) {
+  return p.file + " " + std::to_string(p.image.width) + "x" + std::to_string(p.image.height) + " " +
+         std::to_string(p.frames) + (p.frames == 1 ? " FRAME" : " FRAMES");
+}
+
 Block Measure(const Part& p) {
   Block b{&p, 1, 0, 0, 0, 0};
   b.fw = p.stacked ? p.image.width : p.image.width / p.frames;
@@ -32,9 +37,7 @@ Block Measure(const Part& p) {
   }
   const int iw = p.stacked ? b.fw * b.scale + 14 : p.frames * (b.fw * b.scale + kGap);
   const int ih = p.stacked ? p.frames * (b.fh * b.scale + kGap) : b.fh * b.scale + 10;
-  const std::string title = p.file + " " + std::to_string(p.image.width) + "x" + std::to_string(p.image.height) +
-                            " " + std::to_string(p.frames) + (p.frames == 1 ? " FRAME" : " FRAMES");
-  b.w = std::max({iw, TextWidth5x7(title), TextWidth5x7(p.note)});
+  b.w = std::max({iw, TextWidth5x7(Title(p)), TextWidth5x7(p.note)});
   b.h = 22 + ih;
   return b;
 }
@@ -50,9 +53,7 @@ void Blit(common::Image24& dst, int x0, int y0, const common::Image24& src, int 
 
 void DrawBlock(common::Image24& sheet, const Block& b, int x, int y) {
   const Part& p = *b.part;
-  DrawText5x7(sheet, x, y, p.file + " " + std::to_string(p.image.width) + "x" + std::to_string(p.image.height) +
-                                 " " + std::to_string(p.frames) + (p.frames == 1 ? " FRAME" : " FRAMES"),
-              kLabel);
+  DrawText5x7(sheet, x, y, Title(p), kLabel);
   DrawText5x7(sheet, x, y + 9, p.note, kMark);
   const int top = y + 20;
   for (int f = 0; f < p.frames; ++f) {
