@@ -43,7 +43,7 @@ Style MakeOrchid() {
   p.caption_bottom[0] = {241, 236, 222};
   p.caption_top[1] = {250, 249, 246};
   p.caption_bottom[1] = {236, 234, 228};
-  p.caption_line[0] = {156, 197, 154};
+  p.caption_line[0] = {138, 186, 134};
   p.caption_line[1] = {214, 211, 203};
   p.textback_fill[0] = {236, 245, 231};
   p.textback_border[0] = {200, 224, 192};
@@ -72,8 +72,8 @@ Style MakeOrchid() {
   p.caption_button[kDisabled] = {{}, {}, {}, {184, 182, 174}, false};
   p.caption_button[kFocused] = p.caption_button[kNormal];
   p.close_button[kNormal] = p.caption_button[kNormal];
-  p.close_button[kHot] = {{236, 138, 128}, {218, 108, 98}, {194, 92, 84}, {255, 255, 255}};
-  p.close_button[kPressed] = {{192, 86, 78}, {206, 100, 90}, {164, 70, 64}, {255, 255, 255}};
+  p.close_button[kHot] = {{216, 100, 90}, {196, 80, 72}, {172, 64, 58}, {255, 255, 255}};
+  p.close_button[kPressed] = {{170, 58, 52}, {186, 70, 62}, {150, 48, 44}, {255, 255, 255}};
   p.close_button[kDisabled] = p.caption_button[kDisabled];
   p.close_button[kFocused] = p.close_button[kNormal];
   p.tab[kNormal] = {{244, 241, 232}, {232, 228, 216}, {186, 190, 176}, {}};
