@@ -1,7 +1,10 @@
 // The skins read through the program's own loader: every slot filled as the painters need it.
 #include <gtest/gtest.h>
 
+#include "bmp.h"
 #include "loaded.h"
+#include "skin/data/skin_check.h"
+#include "skin/data/skin_writer.h"
 #include "skin/data/skin_load.h"
 #include "skins/skin_fixture.h"
 
@@ -153,6 +156,30 @@ TEST_P(SkinLoadTest, PackedFileLoadsTheSameSkin) {
 #endif
 
 INSTANTIATE_TEST_SUITE_P(Skins, SkinLoadTest, ::testing::ValuesIn(Skins()),
+                         [](const auto& info) { return std::string(info.param.skin_name).substr(0, 4); });
+
+}  // namespace
+
+namespace {
+
+using namespace skingen;
+using namespace skingen_test;
+
+// Packed the way skinpack packs (definition first, then the images), the skin gets a clean report
+// from the skin check that authors run.
+class SkinReportTest : public ::testing::TestWithParam<SkinCase> {};
+
+TEST_P(SkinReportTest, PackedSkinHasACleanReport) {
+  const std::string ini = Definition(GetParam());
+  ASSERT_FALSE(ini.empty());
+  const SkinImages images = BuildSkin(StyleOf(GetParam()));
+  skin::SkinEntries entries{{"skin.ini", std::vector<uint8_t>(ini.begin(), ini.end())}};
+  for (const Part& p : images.parts) entries.push_back({p.file, EncodeBmp24(p.image)});
+  const std::vector<uint8_t> file = skin::WriteSkinFile(70000, entries);
+  for (const skin::SkinFinding& f : skin::CheckSkin(file)) ADD_FAILURE() << skin::FormatFinding(f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, SkinReportTest, ::testing::ValuesIn(Skins()),
                          [](const auto& info) { return std::string(info.param.skin_name).substr(0, 4); });
 
 }  // namespace

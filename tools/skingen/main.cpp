@@ -18,6 +18,8 @@
 #include "common/png_writer.h"
 #include "loaded.h"
 #include "sheet.h"
+#include "skin/data/skin_check.h"
+#include "skin/data/skin_writer.h"
 
 namespace fs = std::filesystem;
 using namespace skingen;
@@ -89,7 +91,13 @@ bool Prepare(const fs::path& source, std::string& ini, const Style*& style, Skin
     std::fprintf(stderr, "skingen: the loader refuses the skin: %s\n", e.what());
     return false;
   }
-  return true;
+  // The authors' check over the skin packed in memory as skinpack packs it.
+  skin::SkinEntries entries{{"skin.ini", std::vector<uint8_t>(ini.begin(), ini.end())}};
+  for (const Part& p : images.parts) entries.push_back({p.file, EncodeBmp24(p.image)});
+  const std::vector<skin::SkinFinding> findings = skin::CheckSkin(skin::WriteSkinFile(70000, entries));
+  for (const skin::SkinFinding& f : findings)
+    std::fprintf(stderr, "skingen: %s: %s\n", source.string().c_str(), skin::FormatFinding(f).c_str());
+  return findings.empty();
 }
 
 int Generate(const fs::path& source, const fs::path& out_dir) {
