@@ -136,7 +136,6 @@ void TToolBar::RebuildButtons() {
     SendMessageA(h, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&tb));
   }
   SendMessageA(h, TB_SETBUTTONSIZE, 0, MAKELPARAM(button_width_, button_height_));
-  SendMessageA(h, TB_SETBUTTONWIDTH, 0, MAKELPARAM(button_width_, button_width_));
   FitHeight();
   UpdateButtonBounds();
   Invalidate();

@@ -74,6 +74,7 @@ TEST(Paint, MainWindowKindsOfControlsPaintTheirColours) {
   form.Show();
   fwtest::PumpUntil([] { return false; }, 300);
   RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  fwtest::PumpUntil([] { return false; }, 200);  // the painted window reaches the screen a little later
   testsupport::SaveScreenshotPng(form.Handle(), testsupport::ArtifactPath("framework_gallery.png"));
 
   // Centred on the screen, at its design size.
