@@ -13,14 +13,6 @@ namespace {
 using namespace skingen;
 using namespace skingen_test;
 
-bool SameBitmap(const skin::Bitmap& a, const skin::Bitmap& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x)
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-  return true;
-}
-
 bool HasKey(const skin::Bitmap& b) {
   for (int y = 0; y < b.Height(); ++y)
     for (int x = 0; x < b.Width(); ++x)
@@ -138,6 +130,14 @@ TEST_P(SkinLoadTest, FillsEveryControlSlot) {
 }
 
 #ifdef TALVIK_PACKED_SKINS
+bool SameBitmap(const skin::Bitmap& a, const skin::Bitmap& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+  return true;
+}
+
 // The packed file of the build loads to the same images.
 TEST_P(SkinLoadTest, PackedFileLoadsTheSameSkin) {
   const char* bin = std::getenv("TALVIK_BINARY_DIR");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <stdexcept>
 
 namespace skingen {
@@ -22,7 +23,7 @@ Inside RoundRect(double x0, double y0, double x1, double y1, double r) {
 }
 
 Inside Ellipse(double cx, double cy, double rx, double ry, double angle_deg) {
-  const double a = angle_deg * M_PI / 180, ca = std::cos(a), sa = std::sin(a);
+  const double a = angle_deg * std::numbers::pi / 180, ca = std::cos(a), sa = std::sin(a);
   return [=](double x, double y) {
     const double dx = x - cx, dy = y - cy;
     const double u = dx * ca + dy * sa, v = -dx * sa + dy * ca;

@@ -1,6 +1,7 @@
 #include "glyphs.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace skingen {
 
@@ -37,10 +38,11 @@ void DrawGlyph(art::Canvas& c, Glyph g, double cx, double cy, double size, Rgb c
       Inside arc = [=](double x, double y) {
         const double d = std::hypot(x - ox, y - oy);
         if (std::abs(d - rr) > stroke * 0.6) return false;
-        const double ang = std::atan2(y - oy, x - ox) * 180 / M_PI;  // y grows downwards
+        const double ang = std::atan2(y - oy, x - ox) * 180 / std::numbers::pi;  // y grows downwards
         return ang <= 75 || ang >= 165;
       };
-      const double ex = ox + rr * std::cos(75 * M_PI / 180), ey = oy + rr * std::sin(75 * M_PI / 180);
+      const double end = 75 * std::numbers::pi / 180;
+      const double ex = ox + rr * std::cos(end), ey = oy + rr * std::sin(end);
       Paint(c, Union(arc, Segment(ex, ey, cx, cy + a * 0.35, stroke * 1.2)), colour);
       Paint(c, Ellipse(cx, cy + a * 0.8, stroke * 0.8, stroke * 0.8, 0), colour);
       break;
@@ -100,7 +102,7 @@ void DrawOrchid(art::Canvas& c, double cx, double cy, double r, const Palette& p
   const Leaf leaves[] = {{-90, 0.95, 0.30}, {30, 0.95, 0.30}, {150, 0.95, 0.30},
                          {-25, 0.80, 0.42}, {-155, 0.80, 0.42}};
   for (const Leaf& l : leaves) {
-    const double a = l.angle * M_PI / 180;
+    const double a = l.angle * std::numbers::pi / 180;
     const double ex = cx + std::cos(a) * r * l.len * 0.55, ey = cy + std::sin(a) * r * l.len * 0.55;
     Paint(c, Ellipse(ex, ey, r * l.len * 0.58, r * l.width + 0.5, l.angle), f(p.petal_edge));
     Paint(c, Ellipse(ex, ey, r * l.len * 0.58 - 0.9, r * l.width - 0.4, l.angle), f(p.petal));
