@@ -20,4 +20,15 @@ add_custom_command(OUTPUT "${_sound_out}"
   DEPENDS "${CMAKE_BINARY_DIR}/art/confirm.wav" VERBATIM)
 list(APPEND _dist_outputs "${_sound_out}")
 
+# Skins are drawn and packed by the native tree's host tools.
+foreach(skin 白兰_mxp1 墨夜_dark)
+  set(_packed "${CMAKE_SOURCE_DIR}/build/native/skins/${skin}.skn")
+  set(_out "${TALVIK_DIST_DIR}/皮肤/${skin}.skn")
+  add_custom_command(OUTPUT "${_out}"
+    COMMAND ${CMAKE_COMMAND} -E make_directory "${TALVIK_DIST_DIR}/皮肤"
+    COMMAND ${CMAKE_COMMAND} -E copy "${_packed}" "${_out}"
+    DEPENDS "${_packed}" VERBATIM)
+  list(APPEND _dist_outputs "${_out}")
+endforeach()
+
 add_custom_target(dist_files ALL DEPENDS ${_dist_outputs})
