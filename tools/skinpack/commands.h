@@ -19,6 +19,7 @@ struct Command {
 int RunPack(const Args& args);
 int RunUnpack(const Args& args);
 int RunList(const Args& args);
+int RunCheck(const Args& args);
 
 // Prints "skinpack: <message>" on stderr; answers `code` so callers can `return Fail(...)`.
 int Fail(int code, const std::string& message);

@@ -17,6 +17,11 @@ const Command kCommands[] = {
     {"unpack", "IN.skn DIR", "write every entry of IN.skn into DIR, with skin.lst giving their order",
      RunUnpack},
     {"list", "IN.skn", "show the version and every entry with its size", RunList},
+    {"check", "IN.skn",
+     "load IN.skn as the program does and list what is missing or odd (pictures not found or\n"
+     "      broken, frame counts that do not divide a picture, sections without a picture, colours\n"
+     "      not given, unused entries); exit 0 when clean, 1 with findings",
+     RunCheck},
 };
 
 void Usage(std::FILE* to) {
