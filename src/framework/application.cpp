@@ -131,16 +131,31 @@ void TApplication::Terminate() {
 
 void TApplication::Minimize() {
   if (!handle_ || IsIconic(handle_.get())) return;
+  // The forms go with the application window (Windows hides owned windows itself, Wine may not);
+  // their Visible stays as it was.
+  for (TCustomForm* f : Screen->forms_) {
+    HWND h = f->HandleIfAllocated();
+    if (h && IsWindowVisible(h)) {
+      hidden_forms_.push_back(h);
+      ShowWindow(h, SW_HIDE);
+    }
+  }
   ShowWindow(handle_.get(), SW_MINIMIZE);
 }
 
 void TApplication::Restore() {
   if (!handle_ || !IsIconic(handle_.get())) return;
   ShowWindow(handle_.get(), SW_RESTORE);
-  if (main_form_ && main_form_->HandleAllocated() && main_form_->Visible()) {
-    ShowWindow(main_form_->HandleIfAllocated(), SW_SHOW);
+  ShowMinimizedForms();
+}
+
+void TApplication::ShowMinimizedForms() {
+  std::vector<HWND> forms;
+  forms.swap(hidden_forms_);
+  for (HWND h : forms)
+    if (TWinControl* f = FindControl(h); f && f->Visible()) ShowWindow(h, SW_SHOWNA);  // not hidden since
+  if (main_form_ && main_form_->HandleAllocated() && IsWindowVisible(main_form_->HandleIfAllocated()))
     SetForegroundWindow(main_form_->HandleIfAllocated());
-  }
 }
 
 void TApplication::UpdateVisible() {
@@ -198,6 +213,10 @@ void TApplication::WndProc(HWND hwnd, TMessage& msg) {
             Restore();
             return;
         }
+        break;
+      case WM_SIZE:
+        // Restored from the taskbar without going through Restore.
+        if (msg.WParam == SIZE_RESTORED && !hidden_forms_.empty()) ShowMinimizedForms();
         break;
       case WM_ACTIVATE:
         // Activation goes on to the main form, the application window has nothing to focus.

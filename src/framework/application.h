@@ -70,6 +70,7 @@ class TApplication : public TComponent {
   static LRESULT CALLBACK AppWndProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
   void WndProc(HWND hwnd, TMessage& msg);
   bool IsDialogKey(MSG& msg);
+  void ShowMinimizedForms();
 
   UniqueHwnd handle_;
   std::string title_;
@@ -78,6 +79,7 @@ class TApplication : public TComponent {
   bool reporting_ = false;
   HICON icon_ = nullptr;
   std::vector<std::pair<int, TWindowHook>> hooks_;
+  std::vector<HWND> hidden_forms_;  // forms hidden by Minimize, shown again on restore
   int next_hook_ = 1;
 };
 
