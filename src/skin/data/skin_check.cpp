@@ -157,7 +157,7 @@ std::vector<SkinFinding> CheckSkin(std::span<const uint8_t> file) {
              stacked);
   }
   c.Frames("[Personality] TextBack", c.Picture("Personality", "TextBack"), 2, true);
-  c.Frames("[Personality] menuBar", c.Picture("Personality", "menuBar"), 2, false);
+  c.Frames("[Personality] menuBar", c.Picture("Personality", "menuBar"), 2, true);
 
   // Push buttons and their glyphs.
   c.Frames("[Buttons] Bitmap", c.Picture("Buttons", "Bitmap"), 5, false);

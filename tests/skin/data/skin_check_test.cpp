@@ -72,10 +72,12 @@ TEST(CheckSkin, EachFaultIsNamed) {
 }
 
 TEST(CheckSkin, BordersAndColoursNotGiven) {
-  const auto findings = Check("[Personality]\nTop=t.bmp\nTopFrame=3\n[Colours]\nButtonFace=1,1,1\n");
+  const auto findings = Check("[Personality]\nTop=t.bmp\nTopFrame=3\nmenuBar=m.bmp\n[Colours]\nButtonFace=1,1,1\n",
+                               {{"m.bmp", Bmp24(Gradient(6, 5))}});
   auto has = [&](const std::string& s) { return std::count(findings.begin(), findings.end(), s) == 1; };
   EXPECT_TRUE(has("missing: [Personality] Left: no frame border picture"));
   EXPECT_TRUE(has("odd: [Personality] Top: 8 pixels high do not divide into 3 frames"));
+  EXPECT_TRUE(has("odd: [Personality] menuBar: 5 pixels high do not divide into 2 frames"));  // stacked
   EXPECT_TRUE(has("missing: [Colours] Menubar not given: the system colour is used"));
   EXPECT_FALSE(has("missing: [Colours] ButtonFace not given: the system colour is used"));
   EXPECT_EQ(std::count_if(findings.begin(), findings.end(),
