@@ -1,6 +1,7 @@
 #include "skin/data/lzhuf.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <new>
 
@@ -23,7 +24,7 @@ class BitInput {
     uint64_t v;
     if (pos_ + 8 <= size_) {
       std::memcpy(&v, in_ + pos_, 8);
-      v = __builtin_bswap64(v);
+      if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap64(v);
     } else {
       v = 0;
       for (size_t i = 0; pos_ + i < size_ && i < 8; ++i) v |= uint64_t(in_[pos_ + i]) << (56 - 8 * i);
