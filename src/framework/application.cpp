@@ -78,6 +78,8 @@ void TApplication::FormCreated(TCustomForm* form) {
     form->AfterConstruction();
   } catch (const std::exception& e) {
     HandleException(form, e.what());
+  } catch (...) {
+    HandleException(form, "");
   }
 }
 

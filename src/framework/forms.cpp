@@ -296,6 +296,18 @@ void TCustomForm::WndProc(TMessage& msg) {
   TWinControl::WndProc(msg);
 }
 
+TCustomForm* GetParentForm(TControl* control) {
+  TControl* c = control;
+  while (c && c->Parent()) c = c->Parent();
+  return dynamic_cast<TCustomForm*>(c);
+}
+
+void ShowMessage(const std::string& text) {
+  HWND owner = GetActiveWindow();
+  if (!owner && Application) owner = Application->Handle();
+  MessageBoxA(owner, text.c_str(), Application ? Application->Title().c_str() : "", MB_OK);
+}
+
 TWinControl* FindVCLForm(HWND hwnd) {
   if (!hwnd) return nullptr;
   for (int i = 0; i < Screen->FormCount(); ++i)

@@ -80,6 +80,12 @@ class TForm : public TCustomForm {
   explicit TForm(TComponent* owner) : TCustomForm(owner) {}
 };
 
+// The form a control sits on, or null.
+TCustomForm* GetParentForm(TControl* control);
+
+// A plain message: the text, OK, no icon, the application title as caption.
+void ShowMessage(const std::string& text);
+
 // The framework form whose window this is (searched among the open forms), else the framework
 // control behind the window, else null.
 TWinControl* FindVCLForm(HWND hwnd);

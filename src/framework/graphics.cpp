@@ -39,6 +39,7 @@ const TClassInfo& TBitmap::StaticClassInfo() {
   return info;
 }
 FW_DEFINE_CLASS(TCanvas, TObject)
+FW_DEFINE_CLASS(TIcon, TObject)
 
 namespace {
 
@@ -217,6 +218,21 @@ bool TBitmap::SetPixels24(int width, int height, const uint8_t* bgr, size_t size
   for (int y = 0; y < height; ++y)
     memcpy(static_cast<uint8_t*>(bits) + dib_stride * static_cast<size_t>(y), bgr + stride * static_cast<size_t>(y), row);
   SetHandle(bitmap);
+  return true;
+}
+
+// ---- TIcon
+
+void TIcon::SetHandle(HICON icon) {
+  if (icon == handle_.get()) return;
+  handle_.reset(icon);
+  if (OnChange) OnChange();
+}
+
+bool TIcon::LoadFromResourceName(HINSTANCE instance, const char* name, int size) {
+  auto icon = static_cast<HICON>(LoadImageA(instance, name, IMAGE_ICON, size, size, size ? 0 : LR_DEFAULTSIZE));
+  if (!icon) return false;
+  SetHandle(icon);
   return true;
 }
 

@@ -111,6 +111,24 @@ class TBitmap : public TObject {
   int height_ = 0;
 };
 
+// An icon image held by handle; assigning copies the image.
+class TIcon : public TObject {
+  FW_CLASS()
+ public:
+  bool Empty() const { return !handle_; }
+  HICON Handle() const { return handle_.get(); }
+  // Takes ownership of `icon` (null empties the icon).
+  void SetHandle(HICON icon);
+  // A copy of `icon`; the caller keeps its own.
+  void AssignHandle(HICON icon) { SetHandle(icon ? CopyIcon(icon) : nullptr); }
+  void Assign(const TIcon& other) { AssignHandle(other.Handle()); }
+  bool LoadFromResourceName(HINSTANCE instance, const char* name, int size = 0);
+  std::function<void()> OnChange;
+
+ private:
+  UniqueHicon handle_;
+};
+
 // Drawing on a DC with the canvas's font, brush and pen; restores the DC's objects when done.
 class TCanvas : public TObject {
   FW_CLASS()

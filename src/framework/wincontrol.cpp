@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/forms.h"
 #include "framework/hints.h"
 #include "framework/window_class.h"
 
@@ -406,6 +407,16 @@ void TWinControl::WndProc(TMessage& msg) {
       if (ShowContextMenu(screen)) return;
       break;
     }
+    case WM_SYSCHAR:
+      // Alt+character: the form may take it (a skinned menu bar opens its item) before the
+      // window's own handling, which looks for a menu accelerator.
+      if (TCustomForm* form = GetParentForm(this)) {
+        if (form->Perform(CM_DIALOGCHAR, msg.WParam, msg.LParam) != 0) {
+          msg.Result = 0;
+          return;
+        }
+      }
+      break;
     case WM_MOUSELEAVE:
       if (mouse_control_) mouse_control_->Perform(CM_MOUSELEAVE);
       mouse_control_ = nullptr;

@@ -9,6 +9,7 @@
 
 #include "app/about_box.h"
 #include "app/main_form.h"
+#include "framework/hints.h"
 #include "support/paths.h"
 #include "support/screenshot.h"
 
@@ -128,6 +129,7 @@ TEST(MainForm, ToolBarAndListFollowTheDesign) {
     EXPECT_EQ(bar->Buttons(i)->Hint(), hints[i]);
     EXPECT_EQ(bar->Buttons(i)->Width(), 71);
     EXPECT_EQ(bar->Buttons(i)->Height(), 28);
+    EXPECT_TRUE(fw::HintManager::HasTool(bar->Buttons(i)));  // tool tips shown
   }
   EXPECT_EQ(bar->Top(), 0);
   EXPECT_EQ(bar->Width(), app::Form1->ClientWidth());

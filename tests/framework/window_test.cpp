@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "framework/test_app.h"  // tests/framework
 
@@ -220,6 +221,81 @@ TEST(Window, AnExceptionInATimerIsReportedAndTheTimerGoesOn) {
   EXPECT_TRUE(fwtest::PumpUntil([&] { return ticks >= 2; }));
   EXPECT_EQ(reports, ticks);
   App()->OnException = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Window, AltCharactersReachTheFormAsDialogCharFirst) {
+  App();
+  TProbeForm form(App());
+  form.Show();
+  std::vector<WPARAM> chars;
+  fw::TWndMethod old = form.WindowProc;
+  form.WindowProc = [&](fw::TMessage& m) {
+    if (m.Msg == fw::CM_DIALOGCHAR) {
+      chars.push_back(m.WParam);
+      m.Result = m.WParam == 'f';  // takes 'f' only
+      return;
+    }
+    old(m);
+  };
+  SendMessageA(form.list->Handle(), WM_SYSCHAR, 'f', 0);
+  SendMessageA(form.list->Handle(), WM_SYSCHAR, 'x', 0);
+  EXPECT_EQ(chars, (std::vector<WPARAM>{'f', 'x'}));
+  form.WindowProc = old;
+  EXPECT_EQ(fw::GetParentForm(form.label), &form);
+  EXPECT_EQ(fw::GetParentForm(nullptr), nullptr);
+}
+
+TEST(Window, AnExceptionInOnCreateIsReportedAndTheFormStillOpens) {
+  App();
+  struct TFailing : fw::TForm {
+    explicit TFailing(fw::TComponent* owner) : fw::TForm(owner) {
+      OnCreate = [](fw::TObject*) { throw std::runtime_error("设置文件读取出错"); };
+    }
+  };
+  std::string reported;
+  App()->OnException = [&](fw::TObject*, const std::string& text) { reported = text; };
+  TFailing* form = nullptr;
+  App()->CreateForm(form);
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(reported, "设置文件读取出错");
+  form->Show();
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  App()->OnException = nullptr;
+  delete form;
+}
+
+TEST(Window, PlainMessagesCarryTheTitle) {
+  App();
+  g_box_caption.clear();
+  g_box_text.clear();
+  SetTimer(nullptr, 0, 50, CloseMessageBox);
+  fw::ShowMessage("文件不存在  D:\\帮助\\帮助.txt");
+  EXPECT_EQ(g_box_caption, "框架测试");
+  EXPECT_EQ(g_box_text, "文件不存在  D:\\帮助\\帮助.txt");
+}
+
+TEST(Window, IconsAreCopiedWhenAssigned) {
+  HICON source = LoadIconA(nullptr, IDI_APPLICATION);
+  fw::TIcon icon;
+  int changes = 0;
+  icon.OnChange = [&] { ++changes; };
+  icon.AssignHandle(source);
+  ASSERT_FALSE(icon.Empty());
+  EXPECT_NE(icon.Handle(), source);
+  fw::TIcon other;
+  other.Assign(icon);
+  EXPECT_NE(other.Handle(), icon.Handle());
+  ICONINFO info{};
+  EXPECT_TRUE(GetIconInfo(other.Handle(), &info));
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  icon.SetHandle(nullptr);
+  EXPECT_TRUE(icon.Empty());
+  EXPECT_EQ(changes, 2);
 }
 
 }  // namespace
