@@ -8,7 +8,7 @@
 namespace skinpack {
 namespace {
 
-// Every command of the tool. Add new ones here (for example `check IN.skn`); --help lists them.
+// Every command of the tool; --help lists them in this order.
 const Command kCommands[] = {
     {"pack", "[--version N] DIR OUT.skn",
      "pack the files named in DIR/skin.lst (one per line, in order), or else every file of DIR\n"
