@@ -45,7 +45,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_uniqu
 TControl::~TControl() {
   SetDestroying();
   DestroyComponents();
-  if (Dragging()) DragManager::Cancel();
+  DragManager::Forget(this);
   HintManager::Remove(this);
   if (parent_) parent_->RemoveControl(this);
   parent_ = nullptr;

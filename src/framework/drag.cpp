@@ -105,6 +105,17 @@ void DragManager::Cancel() {
   if (w && GetCapture() == w->HandleIfAllocated()) ReleaseCapture();
 }
 
+void DragManager::Forget(TControl* control) {
+  if (g.source == control || g.window == control) {
+    Cancel();
+    return;
+  }
+  if (g.target == control) {
+    g.target = nullptr;
+    g.accepted = false;
+  }
+}
+
 TControl* DragManager::FindDragTarget(POINT screen) {
   HWND hwnd = WindowFromPoint(screen);
   TWinControl* w = nullptr;

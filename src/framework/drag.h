@@ -18,6 +18,8 @@ class DragManager {
   static bool Started();
   static void Finish(bool drop);
   static void Cancel();
+  // A control that goes away stops being the drag's source or target.
+  static void Forget(TControl* control);
   // Takes the mouse and key messages of the drag's window while a drag is pending; true when the
   // message was consumed.
   static bool Filter(TWinControl* window, TMessage& msg);
