@@ -53,8 +53,8 @@ TForm1::TForm1(fw::TComponent* owner) : fw::TForm(owner) {
   OnCreate = fw::Handler(this, &TForm1::FormCreate);
   OnClose = fw::Handler(this, &TForm1::FormClose);
   OnResize = fw::Handler(this, &TForm1::FormResize);
-  // CnTrayIcon1 (tray icon, PopupMenu1, OnClick CnTrayIcon1Click) and SkinData1 (skin data) are
-  // placed here by their components once they exist.
+  CreateTrayIcon();
+  // SkinData1 (skin data) is placed here once the component exists.
 }
 
 void TForm1::BuildControls() {
@@ -252,17 +252,11 @@ void TForm1::cuangtisuofangClick(fw::TObject*) {
   }
 }
 
-void TForm1::N17Click(fw::TObject*) {
-  if (AboutBox) AboutBox->Show();
-}
-
-void TForm1::N5Click(fw::TObject*) { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
-
 void TForm1::ListBox1DragOver(fw::TObject*, fw::TObject* Source, int, int, fw::TDragState, bool& Accept) {
   Accept = Source == ListBox1;
 }
 
-// ---- Commands whose behaviour comes with the install-path core, help and link commands.
+// ---- Commands of the install-path core.
 
 void TForm1::baocunClick(fw::TObject*) {}
 void TForm1::diaoruClick(fw::TObject*) {}
@@ -275,31 +269,11 @@ void TForm1::huifuyuanlaiClick(fw::TObject*) {}
 void TForm1::xitongtesuClick(fw::TObject*) {}
 void TForm1::xiugaiproClick(fw::TObject*) {}
 void TForm1::huanpifuClick(fw::TObject*) {}
-void TForm1::N13Click(fw::TObject*) {}
-void TForm1::N15Click(fw::TObject*) {}
-void TForm1::N19Click(fw::TObject*) {}
-void TForm1::N1001Click(fw::TObject*) {}
-void TForm1::N50Click(fw::TObject*) {}
-void TForm1::N52Click(fw::TObject*) {}
-void TForm1::N26Click(fw::TObject*) {}
-void TForm1::N21Click(fw::TObject*) {}
-void TForm1::N37Click(fw::TObject* Sender) { mr6Click(Sender); }
-void TForm1::mrClick(int) {}
-void TForm1::my2Click(fw::TObject*) {}
-void TForm1::my3Click(fw::TObject*) {}
-void TForm1::my4Click(fw::TObject*) {}
-void TForm1::my5Click(fw::TObject*) {}
-void TForm1::my10Click(fw::TObject*) {}
-void TForm1::my6Click(fw::TObject*) {}
-void TForm1::my7Click(fw::TObject*) {}
-void TForm1::my8Click(fw::TObject*) {}
-void TForm1::my9Click(fw::TObject*) {}
 void TForm1::youjianhuifuClick(fw::TObject*) {}
 void TForm1::N25Click(fw::TObject*) {}
 void TForm1::ListBox1Click(fw::TObject*) {}
 void TForm1::ListBox1DblClick(fw::TObject*) {}
 void TForm1::ListBox1StartDrag(fw::TObject*, fw::TDragObject*&) {}
 void TForm1::ListBox1DragDrop(fw::TObject*, fw::TObject*, int, int) {}
-void TForm1::CnTrayIcon1Click(fw::TObject*) {}
 
 }  // namespace app

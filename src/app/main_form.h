@@ -114,6 +114,10 @@ class TForm1 : public fw::TForm {
   void BuildControls();
   void BuildMainMenu();
   void BuildPopupMenus();
+  // The tray icon component CnTrayIcon1 (main_form_tray.cpp): made with the form, destroyed by the
+  // shutdown sequence.
+  void CreateTrayIcon();
+  void DestroyTrayIcon();
   fw::TMenuItem* Item(const char* name, const char* caption, void (TForm1::*handler)(fw::TObject*) = nullptr,
                       int image = -1);
   fw::TMenuItem* Line();
