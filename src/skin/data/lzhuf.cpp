@@ -49,6 +49,12 @@ class BitInput {
     bits_ -= n;
     return v;
   }
+  // n in 1..56, with at least n bits buffered
+  inline unsigned Peek(unsigned n) const { return static_cast<unsigned>(buf_ >> (64 - n)); }
+  inline void Skip(unsigned n) {
+    buf_ <<= n;
+    bits_ -= n;
+  }
   unsigned bits() const { return bits_; }
 
  private:
@@ -84,6 +90,34 @@ inline void CopyMatch(uint8_t* dst, size_t dist, size_t len) {
   }
 }
 
+// The first kTopBits levels of the tree as a table: the next kTopBits input bits give the
+// positions passed from the root, up to the first leaf or kTopBits deep. Rebuilt when a move
+// touches a position it was built through; moves near the root are rare.
+constexpr unsigned kTopBits = 5;
+struct TopEntry {
+  uint16_t path[8];  // path[0..depth-1]; path[7] = depth
+};
+
+// Walks every kTopBits-bit prefix from the root, stopping at a leaf; no branches on the tree's
+// shape, so a rebuild costs no mispredictions.
+void FillTop(lzh::HuffmanModel& m, TopEntry* table) {
+  std::memset(m.watched, 0, sizeof m.watched);
+  m.watched_moved = 0;
+  for (uint32_t i = 0; i < (1u << kTopBits); ++i) {
+    TopEntry& e = table[i];
+    uint32_t x = R, depth = 0;
+    for (unsigned level = 0; level < kTopBits; ++level) {
+      const uint32_t s = m.son[x];
+      const uint32_t inner = s < static_cast<uint32_t>(T);
+      m.watched[x] |= static_cast<uint8_t>(inner);
+      x = inner ? s + ((i >> (kTopBits - 1 - level)) & 1) : x;
+      depth += inner;
+      e.path[level] = static_cast<uint16_t>(x);
+    }
+    e.path[7] = static_cast<uint16_t>(depth);
+  }
+}
+
 }  // namespace
 
 TLZH::TLZH() {
@@ -99,7 +133,8 @@ size_t TLZH::UnpackInto(std::span<const uint8_t> input, size_t count, uint8_t* o
   lzh::HuffmanModel& m = *model_;
   m.Start();
   BitInput bits(input);
-  uint16_t path[T];
+  uint16_t path[T + 8];
+  TopEntry top[1u << kTopBits];
   const auto& tables = lzh::kPositionTables;
   size_t n = 0;
   while (n < count) {
@@ -107,8 +142,12 @@ size_t TLZH::UnpackInto(std::span<const uint8_t> input, size_t count, uint8_t* o
     // Walk from the root, remembering the path for the model update. The tree stays a Huffman
     // tree of total weight <= 0x8000, so codes have at most 22 bits; the refill check keeps even
     // a deeper walk inside the buffer, and the path has room for every node.
-    unsigned depth = 0;
-    uint32_t c = m.son[R];
+    if (m.watched_moved) FillTop(m, top);
+    const TopEntry& e = top[bits.Peek(kTopBits)];
+    std::memcpy(path, e.path, sizeof e.path);
+    unsigned depth = e.path[7];
+    bits.Skip(depth);
+    uint32_t c = m.son[path[depth - 1]];
     while (c < static_cast<uint32_t>(T)) {
       if (__builtin_expect(bits.bits() == 0, 0)) bits.Refill();
       c += bits.Bit();

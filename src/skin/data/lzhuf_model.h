@@ -60,8 +60,13 @@ inline constexpr detail::PositionTables kPositionTables = detail::MakePositionTa
 // node pairs (2m, 2m+1); son[] >= T marks a leaf (symbol son - T).
 struct HuffmanModel {
   uint32_t freq[T + 4];      // freq[T..] are sentinels larger than any real frequency
-  uint32_t prnt[T + N_CHAR]; // parents of nodes, and at T + c the leaf node of symbol c
+  uint32_t prnt[T + N_CHAR + 1]; // parents of nodes, at T + c the leaf node of symbol c; one spare
+  static constexpr uint32_t kSpare = T + N_CHAR;
   uint32_t son[T];
+  // Positions whose children a reader has copied elsewhere (the decoder's table of the top
+  // levels); set when a move exchanges the children of one of them, or the tree is rebuilt.
+  uint8_t watched[T];
+  uint32_t watched_moved;
 
   void Start() {
     for (int i = 0; i < N_CHAR; ++i) {
@@ -76,10 +81,13 @@ struct HuffmanModel {
     }
     freq[T] = freq[T + 1] = freq[T + 2] = freq[T + 3] = 0xFFFF;
     prnt[R] = 0;
+    std::memset(watched, 0, sizeof watched);
+    watched_moved = 1;
   }
 
   // Halves the leaf frequencies and rebuilds the tree from them.
   void Reconstruct() {
+    watched_moved = 1;
     int j = 0;
     for (int i = 0; i < T; ++i) {
       if (son[i] >= static_cast<uint32_t>(T)) {
@@ -152,15 +160,17 @@ struct HuffmanModel {
     while (k > freq[l]) ++l;
 #endif
     --l;
+    watched_moved |= watched[c] | watched[l];
     freq[c] = freq[l];
     freq[l] = k;
     const uint32_t i = son[c];
     prnt[i] = l;
-    if (i < static_cast<uint32_t>(T)) prnt[i + 1] = l;
+    // A leaf has no second child; its write goes to the spare slot instead of branching.
+    prnt[i < static_cast<uint32_t>(T) ? i + 1 : kSpare] = l;
     const uint32_t j = son[l];
     son[l] = i;
     prnt[j] = c;
-    if (j < static_cast<uint32_t>(T)) prnt[j + 1] = c;
+    prnt[j < static_cast<uint32_t>(T) ? j + 1 : kSpare] = c;
     son[c] = j;
     return l;
   }
