@@ -1,7 +1,9 @@
 #include "app/about_box.h"
 
 #include <span>
+#include <string>
 
+#include "app/help_commands.h"
 #include "app/resources/resource_ids.h"
 #include "common/jpeg_codec.h"
 
@@ -14,7 +16,7 @@ FW_DEFINE_CLASS(TAboutBox, fw::TForm)
 namespace {
 
 fw::TLabel* NewLabel(fw::TComponent* owner, fw::TWinControl* parent, const char* name, int left, int top, int width,
-                     int height, const char* caption) {
+                     int height, const std::string& caption) {
   auto* label = new fw::TLabel(owner);
   label->SetName(name);
   label->SetParent(parent);
@@ -59,14 +61,14 @@ TAboutBox::TAboutBox(fw::TComponent* owner) : fw::TForm(owner) {
   Version->SetShowHint(true);
   Version->OnDblClick = fw::Handler(this, &TAboutBox::VersionDblClick);
 
-  Label1 = NewLabel(this, Panel1, "Label1", 8, 88, 273, 25, "网站：http://www.talvik.example.com");
+  Label1 = NewLabel(this, Panel1, "Label1", 8, 88, 273, 25, std::string("网站：") + links::kAuthorPage);
   Label1->Font()->SetName("宋体");
   Label1->Font()->SetHeight(-13);
   Label1->Font()->SetStyle(fw::fsUnderline);
   Label1->OnClick = fw::Handler(this, &TAboutBox::Label1Click);
 
   Comments = NewLabel(this, Panel1, "Comments", 8, 137, 337, 26,
-                      "邮件：talvik@example.com  （双击打开，单击复制）");
+                      std::string("邮件：") + links::kAuthorMail + "  （双击打开，单击复制）");
   Comments->Font()->SetName("宋体");
   Comments->Font()->SetHeight(-13);
   Comments->SetHint("单击复制到剪切板");
@@ -83,29 +85,38 @@ TAboutBox::TAboutBox(fw::TComponent* owner) : fw::TForm(owner) {
   OKButton->OnClick = fw::Handler(this, &TAboutBox::OKButtonClick);
 }
 
-// The picture is a baseline JPEG in the resources; an unreadable one leaves the frame empty.
+// The picture is a baseline JPEG in the resources.
 void TAboutBox::LoadPicture() {
   HMODULE module = GetModuleHandleA(nullptr);
   HRSRC res = FindResourceA(module, MAKEINTRESOURCEA(IDR_ABOUT_JPEG), MAKEINTRESOURCEA(10));  // RT_RCDATA
   if (!res) return;
   HGLOBAL data = LoadResource(module, res);
   DWORD size = SizeofResource(module, res);
-  auto* bytes = static_cast<const uint8_t*>(LockResource(data));
+  auto* bytes = static_cast<const uint8_t*>(data ? LockResource(data) : nullptr);
   if (!bytes || size == 0) return;
-  common::JpegResult jpeg = common::DecodeJpeg(std::span<const uint8_t>(bytes, size));
-  if (!jpeg.image || jpeg.image->empty()) return;
-  const common::Image24& img = *jpeg.image;
-  ProgramIcon->Picture()->SetPixels24(img.width, img.height, img.bgr.data(), img.bgr.size(),
-                                      static_cast<size_t>(img.width) * 3);
+  SetPictureJpeg(std::span<const uint8_t>(bytes, size));
+}
+
+bool TAboutBox::SetPictureJpeg(std::span<const uint8_t> jpeg) {
+  common::JpegResult decoded = common::DecodeJpeg(jpeg);
+  fw::TBitmap* picture = ProgramIcon->Picture();
+  if (decoded.image && !decoded.image->empty()) {
+    const common::Image24& img = *decoded.image;
+    if (picture->SetPixels24(img.width, img.height, img.bgr.data(), img.bgr.size(),
+                             static_cast<size_t>(img.width) * 3))
+      return true;
+  }
+  picture->SetHandle(nullptr);
+  return false;
 }
 
 void TAboutBox::OKButtonClick(fw::TObject*) { Hide(); }
 
-// Clipboard copies and the web and mail links come with the help and link commands.
-void TAboutBox::ProductNameDblClick(fw::TObject*) {}
-void TAboutBox::VersionDblClick(fw::TObject*) {}
-void TAboutBox::Label1Click(fw::TObject*) {}
-void TAboutBox::CommentsClick(fw::TObject*) {}
-void TAboutBox::CommentsDblClick(fw::TObject*) {}
+void TAboutBox::ProductNameDblClick(fw::TObject*) { CopyTextToClipboard(Handle(), ProductName->Caption()); }
+void TAboutBox::VersionDblClick(fw::TObject*) { CopyTextToClipboard(Handle(), Version->Caption()); }
+void TAboutBox::Label1Click(fw::TObject*) { OpenPage(Handle(), links::kAuthorPage); }
+// A double-click delivers a click first, so the address is on the clipboard before the mail opens.
+void TAboutBox::CommentsClick(fw::TObject*) { CopyTextToClipboard(Handle(), links::kAuthorMail); }
+void TAboutBox::CommentsDblClick(fw::TObject*) { OpenPage(Handle(), std::string("mailto:") + links::kAuthorMail); }
 
 }  // namespace app

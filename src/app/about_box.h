@@ -1,6 +1,9 @@
 #pragma once
 // The about box AboutBox (class TAboutBox): created hidden at start, shown without being modal by
 // the help menu's "关于", hidden again by its OK button or close button.
+#include <cstdint>
+#include <span>
+
 #include "framework/framework.h"
 
 namespace app {
@@ -24,6 +27,10 @@ class TAboutBox : public fw::TForm {
   void CommentsClick(fw::TObject* Sender);
   void CommentsDblClick(fw::TObject* Sender);
   void OKButtonClick(fw::TObject* Sender);
+
+ // Shows a JPEG picture in ProgramIcon; data that does not decode fully leaves the picture empty
+  // (false), and the box shows without it.
+  bool SetPictureJpeg(std::span<const uint8_t> jpeg);
 
  private:
   void LoadPicture();

@@ -5,6 +5,10 @@
 #include "app/lifecycle.h"
 #include "framework/framework.h"
 
+namespace tray {
+class TCnTrayIcon;
+}
+
 namespace app {
 
 class TForm1 : public fw::TForm {
@@ -24,6 +28,7 @@ class TForm1 : public fw::TForm {
   fw::TMainMenu* MainMenu1;
   fw::TPopupMenu* PopupMenu1;  // the tray icon's menu
   fw::TPopupMenu* PopupMenu2;  // the list's menu
+  tray::TCnTrayIcon* CnTrayIcon1 = nullptr;  // the notification-area icon
 
   // Menu items that the program reads or changes.
   fw::TMenuItem* baocun;
