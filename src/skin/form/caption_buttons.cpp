@@ -194,4 +194,14 @@ const char* ButtonHint(int32_t action) {
   }
 }
 
+HintPhase CaptionHintPhase(int32_t hoverMs, int32_t hintPause, int32_t hidePause) {
+  const int64_t show = int64_t{hintPause} * 2;
+  if (hoverMs < show) return HintPhase::Waiting;
+  return hoverMs < show + hidePause ? HintPhase::Showing : HintPhase::Over;
+}
+
+Point CaptionHintPosition(const Rect& button, Point windowScreenOrigin, int32_t cursorScreenY) {
+  return {button.left + windowScreenOrigin.x, cursorScreenY + 24};
+}
+
 }  // namespace skin

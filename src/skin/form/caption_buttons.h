@@ -114,4 +114,15 @@ ButtonCommand ClickCommand(int32_t action, bool enabled);
 // The hint shown over a button of that action, or none.
 const char* ButtonHint(int32_t action);
 
+// The hover timer's interval; the hover time of a caption button grows by it at each tick.
+constexpr int32_t kHoverTimerMs = 250;
+
+// A caption button's hint waits until the hover has lasted twice the application's hint pause,
+// shows until twice the pause plus the hide pause, and is over after that (once per hover).
+enum class HintPhase { Waiting, Showing, Over };
+HintPhase CaptionHintPhase(int32_t hoverMs, int32_t hintPause, int32_t hidePause);
+
+// Screen position of the hint: below the cursor, at the button's left edge.
+Point CaptionHintPosition(const Rect& button, Point windowScreenOrigin, int32_t cursorScreenY);
+
 }  // namespace skin

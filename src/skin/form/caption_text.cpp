@@ -50,4 +50,8 @@ CaptionTextLayout LayOutCaptionText(const TDataSkinTitle& title, const Rect& are
   return out;
 }
 
+Point CaptionIconOrigin(Size icon, const Rect& captionTextRect) {
+  return {8, captionTextRect.top + (captionTextRect.Height() - icon.cy) / 2};
+}
+
 }  // namespace skin

@@ -31,4 +31,7 @@ struct CaptionTextLayout {
 CaptionTextLayout LayOutCaptionText(const TDataSkinTitle& title, const Rect& area, Size text,
                                     int32_t rightButtonsWidth, const FrameTraits& t);
 
+// Where the application's icon goes in the caption: x = 8, centred vertically on the text rectangle.
+Point CaptionIconOrigin(Size icon, const Rect& captionTextRect);
+
 }  // namespace skin

@@ -45,6 +45,21 @@ NcCalcSizeAnswer FrameSizeAnswer(bool calcValidRects, const Rect& window, const 
   return {kWvrValidRects, true, client, client};
 }
 
+Point WindowPointFromClient(Point client, const FrameMetrics& m, bool minimizedMdiChild) {
+  if (minimizedMdiChild) return client;
+  return {client.x + m.BorderLeft, client.y + m.BorderTop + m.MenuBarHeight};
+}
+
+Size WindowSizeForClient(Size client, const FrameMetrics& m) {
+  return {client.cx + m.BorderLeft + m.BorderRight, client.cy + m.BorderTop + m.BorderBottom + m.MenuBarHeight};
+}
+
+FrameResize WidenForCaption(Size window, int32_t textShift, int32_t textWidth, int32_t textRightClip) {
+  const int32_t needed = textShift + textWidth + textRightClip;
+  if (window.cx >= needed) return {window, 0};
+  return {{needed, window.cy}, (needed - window.cx) / 2};
+}
+
 FrameLayout LayOutFrame(Size window, const FrameMetrics& m, int32_t windowState) {
   const int32_t W = window.cx, H = window.cy;
   FrameLayout f;

@@ -89,6 +89,20 @@ Rect ClientRectInFrame(const Rect& window, const FrameMetrics& m);
 NcCalcSizeAnswer FrameSizeAnswer(bool calcValidRects, const Rect& window, const Rect& first,
                                  const FrameMetrics& m, const FrameTraits& t);
 
+// Window coordinates of a point given in client coordinates (mouse messages): moved by the frame,
+// except for a minimized MDI child, whose client point is used as it is.
+Point WindowPointFromClient(Point client, const FrameMetrics& m, bool minimizedMdiChild);
+
+// ApplyFrameSize: the window size that keeps the client size inside the skinned frame. A dialog
+// whose caption text needs more width (TextShift + text + TextRightClip) is widened to it and its
+// children move right by half the difference.
+struct FrameResize {
+  Size Window;
+  int32_t ChildShift = 0;
+};
+Size WindowSizeForClient(Size client, const FrameMetrics& m);
+FrameResize WidenForCaption(Size window, int32_t textShift, int32_t textWidth, int32_t textRightClip);
+
 // Where each part of the frame goes for a window of a given size.
 struct FrameLayout {
   bool Minimized = false;  // only the caption strip is drawn

@@ -349,4 +349,20 @@ TEST(ButtonHint, Table) {
   }
 }
 
+TEST(CaptionHintPhase, DefaultPausesShowAfterTwoPausesAndHideAfterTheHidePause) {
+  // Application defaults: hint pause 500 ms, hide pause 2500 ms; ticks every 250 ms.
+  struct Case {
+    int32_t hover;
+    skin::HintPhase expected;
+  } cases[] = {{0, skin::HintPhase::Waiting},    {750, skin::HintPhase::Waiting},
+               {1000, skin::HintPhase::Showing}, {3250, skin::HintPhase::Showing},
+               {3500, skin::HintPhase::Over},    {100000, skin::HintPhase::Over}};
+  for (const auto& c : cases) EXPECT_EQ(skin::CaptionHintPhase(c.hover, 500, 2500), c.expected) << c.hover;
+  EXPECT_EQ(skin::CaptionHintPhase(INT32_MAX, INT32_MAX, INT32_MAX), skin::HintPhase::Waiting);
+}
+
+TEST(CaptionHintPosition, BelowTheCursorAtTheButtonsLeft) {
+  EXPECT_EQ(skin::CaptionHintPosition({180, 8, 196, 24}, {300, 200}, 215), (skin::Point{480, 239}));
+}
+
 }  // namespace

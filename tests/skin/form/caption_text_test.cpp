@@ -95,4 +95,9 @@ TEST(LayOutCaptionText, OddDifferencesRoundTowardZero) {
   EXPECT_EQ(l.TextBox, (Rect{26, 7, 74, 21}));
 }
 
+TEST(CaptionIconOrigin, AtEightCentredOnTheText) {
+  EXPECT_EQ(skin::CaptionIconOrigin({16, 16}, {20, 9, 80, 23}), (skin::Point{8, 8}));
+  EXPECT_EQ(skin::CaptionIconOrigin({16, 16}, {20, 4, 80, 27}), (skin::Point{8, 7}));
+}
+
 }  // namespace

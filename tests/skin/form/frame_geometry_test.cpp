@@ -127,6 +127,39 @@ TEST(LayOutFrame, NoMenuBarStripWithoutMenuBar) {
   EXPECT_TRUE(skin::LayOutFrame({200, 150}, {4, 30, 6, 5, 0}, skin::kStateNormal).MenuBar.Empty());
 }
 
+TEST(WindowPointFromClient, MovedByTheFrameExceptMinimizedMdiChild) {
+  const FrameMetrics m{4, 30, 6, 5, 20};
+  EXPECT_EQ(skin::WindowPointFromClient({10, 3}, m, false), (skin::Point{14, 53}));
+  EXPECT_EQ(skin::WindowPointFromClient({10, -40}, m, false), (skin::Point{14, 10}));  // over the caption
+  EXPECT_EQ(skin::WindowPointFromClient({10, 3}, m, true), (skin::Point{10, 3}));
+}
+
+TEST(WindowSizeForClient, ClientKeepsItsSizeInsideTheFrame) {
+  const FrameMetrics m{4, 30, 6, 5, 20};
+  const skin::Size w = skin::WindowSizeForClient({300, 200}, m);
+  EXPECT_EQ(w, (skin::Size{310, 255}));
+  // Round trip through the frame-size answer.
+  const Rect client = skin::ClientRectInFrame(Rect::FromSize(50, 60, w.cx, w.cy), m);
+  EXPECT_EQ(client, Rect::FromSize(54, 110, 300, 200));
+}
+
+TEST(WidenForCaption, Table) {
+  struct Case {
+    int32_t width, textShift, textWidth, clip;
+    skin::FrameResize expected;
+  } cases[] = {
+      {200, 10, 100, 50, {{200, 90}, 0}},   // wide enough
+      {160, 10, 100, 50, {{160, 90}, 0}},   // exactly enough
+      {120, 10, 100, 50, {{160, 90}, 20}},  // widened, children move half the difference
+      {121, 10, 100, 50, {{160, 90}, 19}},
+  };
+  for (const auto& c : cases) {
+    const auto r = skin::WidenForCaption({c.width, 90}, c.textShift, c.textWidth, c.clip);
+    EXPECT_EQ(r.Window, c.expected.Window) << c.width;
+    EXPECT_EQ(r.ChildShift, c.expected.ChildShift) << c.width;
+  }
+}
+
 std::vector<Rect> Dsts(const std::vector<skin::SlicePiece>& pieces) {
   std::vector<Rect> out;
   for (const auto& p : pieces) out.push_back(p.dst);
