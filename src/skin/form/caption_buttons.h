@@ -21,7 +21,8 @@ constexpr int32_t kButtonHot = 3;
 // Visibility code of the maximized-MDI-child buttons drawn by the menu bar.
 constexpr int32_t kVisibilityMdi = 100;
 
-// One live caption button (TWinSysButton) over its skin definition.
+// One live caption button (TWinSysButton) over its skin definition; made again whenever the skin
+// is (re)loaded, since it points into the skin's definitions.
 struct CaptionButton {
   const TDataSkinSysButton* Definition = nullptr;
   Size ImageSize;          // of the picture it shows
