@@ -12,6 +12,8 @@
 #include "app/resources/resource_ids.h"
 #include "app/running_program.h"
 #include "common/jpeg_codec.h"
+#include "support/paths.h"
+#include "support/screenshot.h"
 #include "tray/cn_tray_icon.h"
 
 namespace {
@@ -173,6 +175,8 @@ TEST_F(AboutBoxTest, PictureDecodesAndBadPicturesLeaveTheBoxWithoutOne) {
     box->ProgramIcon->Invalidate();
     Pump(30);  // paints without the picture
     EXPECT_TRUE(IsWindowVisible(box->Handle()));
+    if (b.data.empty())
+      testsupport::SaveScreenshotPng(box->Handle(), testsupport::ArtifactPath("about_box_no_picture.png"));
     ASSERT_TRUE(box->SetPictureJpeg(good));  // and recovers
   }
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -212,6 +213,21 @@ TEST_F(TrayIconTest, PressBeforeReAddIsNoClickAfterIt) {
   log_.clear();
   Send(WM_LBUTTONUP);
   EXPECT_EQ(log_, (Log{"up L"}));
+}
+
+TEST_F(TrayIconTest, HandlerErrorsGoToTheGeneralReportAndTheIconGoesOn) {
+  std::vector<std::string> reports;
+  fwtest::App()->OnException = [&](fw::TObject*, const std::string& text) { reports.push_back(text); };
+  icon_->OnClick = [](fw::TObject*, fw::TMouseButton, fw::TShiftState, int, int) {
+    throw std::runtime_error("点击出错");
+  };
+  Send(WM_LBUTTONDOWN);
+  Send(WM_LBUTTONUP);
+  EXPECT_EQ(reports, (std::vector<std::string>{"点击出错"}));
+  EXPECT_EQ(icon_->PressedButtons(), 0u);
+  Send(WM_MOUSEMOVE);  // still listening
+  EXPECT_EQ(log_, (Log{"down L", "move"}));
+  fwtest::App()->OnException = nullptr;
 }
 
 TEST_F(TrayIconTest, DisabledIconIgnoresTheMouse) {
