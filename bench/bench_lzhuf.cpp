@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "real_skin.h"
 #include "skin/data/lzhuf.h"
 #include "skin/data/lzhuf_encoder.h"
 #include "skin/data/reference_lzhuf.h"
@@ -45,7 +46,7 @@ void Row(const char* what, size_t bytes, size_t compressed, double seconds) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   const skin::SkinEntries entries = testing_skin::MakeSkinLikeEntries(1000000, 2026);
   const std::vector<uint8_t> image = skin::BuildSkinImage(skin::kCurrentSkinVersion, entries);
   const std::vector<uint8_t> file = skin::LzhCompress(image);
@@ -86,6 +87,23 @@ int main() {
     char what[64];
     std::snprintf(what, sizeof what, "decode %s bitmaps only", kind);
     Row(what, part.size(), part_file.size(), decode(part_file, part.size()));
+  }
+  // The program's own default skin, as built by the skins target.
+  std::vector<uint8_t> real;
+  std::string real_path;
+  if (bench::ReadRealSkin(argc, argv, real, real_path)) {
+    std::vector<uint8_t> real_image;
+    if (skin::LzhDecompress(real, real_image) == skin::LzhStatus::Ok) {
+      const size_t n = real_image.size();
+      std::unique_ptr<uint8_t[]> real_out(new uint8_t[n + skin::kLzhOutputSlack]);
+      Row("decode default skin", n, real.size(), BestSecondsPerCall(5, [&] {
+            lzh.UnpackInto(std::span<const uint8_t>(real).subspan(4), n, real_out.get());
+          }));
+    } else {
+      std::printf("default skin %s does not decode\n", real_path.c_str());
+    }
+  } else {
+    std::printf("(default skin not built, skipped; looked at %s)\n", real_path.c_str());
   }
   skin::TSkinReader reader;
   Row("ReadSkin skin-like (allocates)", image.size(), file.size(),

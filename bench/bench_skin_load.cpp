@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "real_skin.h"
 #include "skin/data/bmp_files.h"
 #include "skin/data/bmp_loader.h"
 #include "skin/data/nine_slice.h"
@@ -68,7 +69,7 @@ skin::SkinEntries BigSkin(int factor, size_t& pictureBytes) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   size_t pictureBytes = 0;
   const skin::SkinEntries entries = BigSkin(6, pictureBytes);
   const std::vector<uint8_t> file = skin::WriteSkinFile(skin::kCurrentSkinVersion, entries);
@@ -92,5 +93,24 @@ int main() {
   std::printf("%-40s %8.2f ms\n", "whole load (LoadSkinFile)", whole * 1e3);
   std::printf("%-40s %8.2f ms\n", "  expand and split (ReadSkin)", expand * 1e3);
   std::printf("%-40s %8.2f ms\n", "  definition to skin objects", objects * 1e3);
+
+  // The program's own default skin, as built by the skins target.
+  std::vector<uint8_t> real;
+  std::string real_path;
+  if (!bench::ReadRealSkin(argc, argv, real, real_path)) {
+    std::printf("(default skin not built, skipped; looked at %s)\n", real_path.c_str());
+    return 0;
+  }
+  skin::SkinDefinition real_def;
+  if (skin::LoadSkinFile(real, real_def) != skin::ReadStatus::Ok || real_def.SkinEmpty) {
+    std::fprintf(stderr, "the default skin %s does not load\n", real_path.c_str());
+    return 1;
+  }
+  skin::TSkinReader real_reader;
+  const double real_whole = BestSecondsPerCall(5, [&] { skin::LoadSkinFile(real, real_def); });
+  const double real_expand = BestSecondsPerCall(5, [&] { real_reader.ReadSkin(real); });
+  std::printf("\ndefault skin: file %zu bytes, %zu bytes expanded\n", real.size(), real_reader.EntryData().size());
+  std::printf("%-40s %8.3f ms\n", "whole load (LoadSkinFile)", real_whole * 1e3);
+  std::printf("%-40s %8.3f ms\n", "  expand and split (ReadSkin)", real_expand * 1e3);
   return 0;
 }
