@@ -197,6 +197,8 @@ TEST(MainTrayIcon, SettingsOfTheDesign) {
   EXPECT_EQ(icon->PopupMenu(), app::Form1->PopupMenu1);
   EXPECT_FALSE(icon->UseAppIcon());
   EXPECT_EQ(icon->Owner(), app::Form1);
+  // The desktop's notification area accepted the record.
+  EXPECT_TRUE(icon->IconAdded());
 }
 
 TEST(MainTrayIcon, LeftClickTogglesHiddenAndShown) {

@@ -173,6 +173,16 @@ TEST_F(TrayIconTest, HintChangeModifiesWithTheCutTip) {
   EXPECT_EQ(g_calls.size(), 1u);
 }
 
+TEST_F(TrayIconTest, UseAppIconCopiesTheApplicationsIcon) {
+  icon_->Icon()->SetHandle(nullptr);
+  g_calls.clear();
+  icon_->SetUseAppIcon(true);
+  EXPECT_TRUE(icon_->UseAppIcon());
+  ASSERT_FALSE(icon_->Icon()->Empty());
+  EXPECT_NE(icon_->Icon()->Handle(), fwtest::App()->Icon());  // a copy, the application keeps its own
+  EXPECT_EQ(Messages(), (Msgs{NIM_DELETE, NIM_ADD, NIM_MODIFY}));
+}
+
 struct MouseCase {
   const char* name;
   std::vector<LPARAM> messages;
