@@ -1,6 +1,7 @@
 // The window region: runs of non-magenta pixels, and which border pieces shape the window.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "skin/form/form_fixtures.h"
@@ -138,6 +139,36 @@ TEST(RegionNeedsRebuild, Table) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(skin::RegionNeedsRebuild(c.window, c.built, c.mdiChild, c.skinState), c.expected);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Over many shapes of skin and window: with opaque images the region is the whole window whatever
+// is marked transparent, and every rectangle lies inside the window.
+TEST(WindowRegionRects, OpaqueImagesCoverTheWholeWindowForAnyShape) {
+  std::mt19937 rng(7);
+  auto pick = [&](int32_t lo, int32_t hi) { return std::uniform_int_distribution<int32_t>(lo, hi)(rng); };
+  for (int i = 0; i < 300; ++i) {
+    skin::SkinDefinition s;
+    skin::TDataSkinBorder* borders[] = {&s.LeftBorder, &s.TopBorder, &s.RightBorder, &s.BottomBorder};
+    for (skin::TDataSkinBorder* b : borders) {
+      b->Bitmap = skin::Bitmap(pick(1, 12), pick(1, 12), formtest::kOpaque);
+      b->Frame = pick(-1, 3);
+      b->Trans = pick(0, 2);
+      b->Tile = pick(0, 1);
+      b->SetMargins({pick(-2, 6), pick(-2, 6), pick(-2, 6), pick(-2, 6)});
+    }
+    s.SkinEmpty = false;
+    skin::FrameMetrics m = skin::ComputeBorders(s, skin::kBorderSizeable, {});
+    m.MenuBarHeight = pick(0, 3);
+    const skin::Size window{pick(0, 30), pick(0, 30)};
+    const auto rects = skin::WindowRegionRects(window, m, s, pick(0, 1) == 1);
+    const auto mask = Mask(rects, window.cx, window.cy);
+    for (int32_t y = 0; y < window.cy; ++y)
+      for (int32_t x = 0; x < window.cx; ++x) ASSERT_TRUE(mask[y][x]) << "case " << i << " at " << x << "," << y;
   }
 }
 
