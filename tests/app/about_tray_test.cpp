@@ -84,6 +84,18 @@ TEST_F(AboutBoxTest, AboutAgainBringsTheOneBoxToTheFront) {
   EXPECT_EQ(GetForegroundWindow(), box);
 }
 
+TEST_F(AboutBoxTest, CloseButtonHidesTheBoxForTheNextAbout) {
+  HWND box = app::AboutBox->Handle();
+  SendMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+  Pump(50);
+  EXPECT_TRUE(IsWindow(box));
+  EXPECT_FALSE(IsWindowVisible(box));
+  EXPECT_FALSE(app::AboutBox->Visible());
+  app::Form1->N17Click(nullptr);
+  EXPECT_EQ(app::AboutBox->Handle(), box);
+  EXPECT_TRUE(IsWindowVisible(box));
+}
+
 TEST_F(AboutBoxTest, LabelsCopyTheirTextOnDoubleClick) {
   struct Case {
     fw::TLabel* label;
