@@ -4,8 +4,16 @@
 #include "app/layout.h"
 #include "app/resources/resource_ids.h"
 
+#include <shlobj.h>
+
 #include <initializer_list>
 #include <string>
+#include <utility>
+
+#include "app/report.h"
+#include "core/list_commands.h"
+#include "core/program_files.h"
+#include "core/settings_commands.h"
 
 namespace app {
 
@@ -53,6 +61,8 @@ TForm1::TForm1(fw::TComponent* owner) : fw::TForm(owner) {
   OnCreate = fw::Handler(this, &TForm1::FormCreate);
   OnClose = fw::Handler(this, &TForm1::FormClose);
   OnResize = fw::Handler(this, &TForm1::FormResize);
+  platform_ = std::make_unique<WinPlatform>(ServiceOverrides);
+  view_ = std::make_unique<MainFormView>(*this);
   CreateTrayIcon();
   // SkinData1 (skin data) is placed here once the component exists.
 }
@@ -218,31 +228,98 @@ void TForm1::BuildPopupMenus() {
   ListBox1->SetPopupMenu(PopupMenu2);
 }
 
+// ---- The window as the start-up and shutdown sequences see it.
+
+class MainFormView final : public IMainForm {
+ public:
+  explicit MainFormView(TForm1& form) : f_(form) {}
+  void ShowCurrentPath(const std::string& text) override { f_.LabeledEdit1->SetText(text); }
+  std::string ExecutablePath() override {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+      const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+      if (n < path.size()) {
+        path.resize(n);
+        return path;
+      }
+      if (path.size() >= 32768) return {};  // longer than any Windows path
+      path.resize(path.size() * 2);
+    }
+  }
+  common::Size WindowSize() override { return {f_.Width(), f_.Height()}; }
+  common::Rect ListBoxRect() override {
+    return common::Rect::FromSize(f_.ListBox1->Left(), f_.ListBox1->Top(), f_.ListBox1->Width(),
+                                  f_.ListBox1->Height());
+  }
+  common::Size ScreenSize() override { return {fw::Screen->Width(), fw::Screen->Height()}; }
+  void SetWindowHeight(int height) override { f_.SetHeight(height); }
+  void SetWindowWidth(int width) override { f_.SetWidth(width); }
+  void ApplyResizeLayout(const ResizeLayout& l) override {
+    f_.LabeledEdit1->SetWidth(l.width);
+    f_.ListBox1->SetWidth(l.width);
+    f_.Shape1->SetWidth(l.width);
+    f_.ListBox1->SetHeight(l.listHeight);
+  }
+  void HideStartupMenu() override { f_.qidongyincang->SetVisible(false); }
+  void ActivateSkin(const std::string& skinFile) override { f_.ActivateSkin(skinFile); }
+  void DestroyTrayIcon() override { f_.DestroyTrayIcon(); }
+  void Terminate() override { fw::Application->Terminate(); }
+
+ private:
+  TForm1& f_;
+};
+
+FormServices TForm1::ServiceOverrides;
+
+TForm1::~TForm1() = default;
+
+Platform TForm1::CorePlatform() {
+  const FormServices& s = platform_->services();
+  return {*s.registry, *s.shell, *s.sound, *s.messages, *s.fs, *view_};
+}
+
+template <class Body>
+bool TForm1::Run(Body&& body) {
+  return RunReported(*platform_->services().messages, std::forward<Body>(body));
+}
+
+void TForm1::PullOptions() {
+  Model.options.zidonghuifu = zidonghuifu->Checked();
+  Model.options.mycopy = mycopy->Checked();
+}
+
+void TForm1::PushOptions() {
+  zidonghuifu->SetChecked(Model.options.zidonghuifu);
+  mycopy->SetChecked(Model.options.mycopy);
+}
+
+void TForm1::PullSelection() { Model.list.Select(ListBox1->ItemIndex()); }
+
+void TForm1::ShowList() {
+  ListBox1->Items()->Assign(Model.list.entries());
+  ListBox1->SetItemIndex(Model.list.selected());
+}
+
 // ---- Window
 
 void TForm1::FormCreate(fw::TObject*) {
-  // Steps 1 to 4 of the start-up: margins from the design layout, scaling to the screen. The rest
-  // of the sequence (paths, registry, settings file, skin) is wired in with the core.
-  Model.state.StartupGuard = true;
-  Margins m = MeasureMargins({Width(), Height()}, common::Rect::FromSize(ListBox1->Left(), ListBox1->Top(),
-                                                                         ListBox1->Width(), ListBox1->Height()));
-  Model.state.RightMargin = m.right;
-  Model.state.BottomMargin = m.bottom;
-  cuangtisuofangClick(this);
-  Model.state.StartupGuard = false;
-  qidongyincang->SetVisible(false);
+  PullOptions();
+  app::FormCreate(Model, CorePlatform());
+  // Whatever the sequence got to, the window shows the model (a damaged settings file leaves it
+  // as it was).
+  PushOptions();
+  ShowList();
 }
 
-void TForm1::FormClose(fw::TObject*, fw::TCloseAction&) { fw::Application->Terminate(); }
+void TForm1::FormClose(fw::TObject*, fw::TCloseAction& Action) {
+  PullOptions();
+  PullSelection();
+  // An error keeps the application open; the next close runs the whole sequence again.
+  if (!app::FormClose(Model, CorePlatform())) Action = fw::TCloseAction::caNone;
+}
 
 void TForm1::FormResize(fw::TObject*) {
-  if (Model.state.StartupGuard) return;
-  ResizeLayout l = LayoutForSize({Width(), Height()}, {ListBox1->Left(), ListBox1->Top()},
-                                 {Model.state.RightMargin, Model.state.BottomMargin});
-  LabeledEdit1->SetWidth(l.width);
-  ListBox1->SetWidth(l.width);
-  Shape1->SetWidth(l.width);
-  ListBox1->SetHeight(l.listHeight);
+  if (view_) app::FormResize(Model, *view_);
 }
 
 void TForm1::cuangtisuofangClick(fw::TObject*) {
@@ -252,28 +329,155 @@ void TForm1::cuangtisuofangClick(fw::TObject*) {
   }
 }
 
+void TForm1::ActivateSkin(const std::string&) {
+  // SkinData1->SetSkinFile(skinFile); SkinData1->SetActive(true); once the skin engine exists.
+}
+
+void TForm1::huanpifuClick(fw::TObject*) { ActivateSkin(Model.state.AppFolder + kSkinFileRelative); }
+
+// ---- Program Files setting.
+
+void TForm1::xiugaiproClick(fw::TObject*) {
+  Run([&] { core::xiugaiproClick(Model.state, ProgramFilesServices()); });
+}
+
+void TForm1::ProgramFiles1Click(fw::TObject*) {
+  Run([&] {
+    PullSelection();
+    core::ProgramFiles1Click(Model.state, Model.list, ProgramFilesServices());
+  });
+}
+
+void TForm1::huifuyuanlaiClick(fw::TObject*) {
+  Run([&] { core::huifuyuanlaiClick(Model.state, ProgramFilesServices()); });
+}
+
+void TForm1::youjianhuifuClick(fw::TObject*) {
+  Run([&] { core::youjianhuifuClick(Model.state, ProgramFilesServices()); });
+}
+
+void TForm1::xitongtesuClick(fw::TObject*) {
+  Run([&] {
+    LPITEMIDLIST pidl = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(Handle(), CSIDL_APPDATA, &pidl)) || !pidl) return;
+    char path[MAX_PATH] = {};
+    const BOOL ok = SHGetPathFromIDListA(pidl, path);
+    CoTaskMemFree(pidl);
+    if (!ok) return;
+    path[MAX_PATH - 1] = '\0';
+    Model.state.CurrentValue = path;
+    fw::ShowMessage(Model.state.CurrentValue);
+  });
+}
+
+// ---- Settings file.
+
+void TForm1::baocunClick(fw::TObject*) {
+  Run([&] {
+    PullOptions();
+    core::baocunClick(Model.list, Model.options, Model.state, *platform_->services().fs);
+  });
+}
+
+void TForm1::diaoruClick(fw::TObject*) {
+  Run([&] {
+    PullOptions();
+    PullSelection();
+    core::diaoruClick(Model.list, Model.options, Model.state, *platform_->services().fs,
+                      *platform_->services().messages);
+  });
+  PushOptions();
+  ShowList();
+}
+
+// ---- The install-path list.
+
+void TForm1::zenjiaClick(fw::TObject*) {
+  Run([&] {
+    PullSelection();
+    core::zenjiaClick(Model.list, Model.state, *platform_->services().chooser);
+  });
+  ShowList();
+}
+
+void TForm1::N22Click(fw::TObject*) {
+  Run([&] {
+    PullSelection();
+    core::N22Click(Model.list, Model.state, *platform_->services().chooser);
+  });
+  ShowList();
+}
+
+void TForm1::N3Click(fw::TObject*) {
+  Run([&] {
+    PullSelection();
+    core::N3Click(Model.list);
+  });
+  ShowList();
+}
+
+void TForm1::N9Click(fw::TObject*) {
+  Run([&] { core::N9Click(Model.list); });
+  ShowList();
+}
+
+void TForm1::ListBox1Click(fw::TObject*) {
+  Run([&] {
+    PullOptions();
+    PullSelection();
+    core::ListBox1Click(Model.list, Model.options, *platform_->services().clipboard);
+    ListBox1->SetHint(Model.list.hint());
+  });
+}
+
+void TForm1::ListBox1DblClick(fw::TObject*) {
+  Run([&] {
+    PullSelection();
+    if (core::ListBox1DblClick(Model.list)) fw::Application->Minimize();
+  });
+}
+
+void TForm1::N25Click(fw::TObject*) {
+  Run([&] {
+    PullOptions();
+    PullSelection();
+    core::N25Click(Model.list, Model.options, *platform_->services().clipboard);
+    ListBox1->SetHint(Model.list.hint());
+  });
+  PushOptions();
+}
+
+namespace {
+
+int EntryAt(fw::TListBox* list, common::Point p) {
+  return ItemAtPoint(p, {list->ClientWidth(), list->ClientHeight()}, list->TopIndex(), list->ItemHeight(),
+                     list->Items()->Count());
+}
+
+}  // namespace
+
+void TForm1::ListBox1StartDrag(fw::TObject*, fw::TDragObject*&) {
+  Run([&] {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const POINT client = ScreenToClient(cursor);
+    core::ListBox1StartDrag(Model.state, EntryAt(ListBox1, {client.x - ListBox1->Left(),
+                                                            client.y - ListBox1->Top()}));
+  });
+}
+
 void TForm1::ListBox1DragOver(fw::TObject*, fw::TObject* Source, int, int, fw::TDragState, bool& Accept) {
   Accept = Source == ListBox1;
 }
 
-// ---- Commands of the install-path core.
-
-void TForm1::baocunClick(fw::TObject*) {}
-void TForm1::diaoruClick(fw::TObject*) {}
-void TForm1::zenjiaClick(fw::TObject*) {}
-void TForm1::N22Click(fw::TObject*) {}
-void TForm1::ProgramFiles1Click(fw::TObject*) {}
-void TForm1::N3Click(fw::TObject*) {}
-void TForm1::N9Click(fw::TObject*) {}
-void TForm1::huifuyuanlaiClick(fw::TObject*) {}
-void TForm1::xitongtesuClick(fw::TObject*) {}
-void TForm1::xiugaiproClick(fw::TObject*) {}
-void TForm1::huanpifuClick(fw::TObject*) {}
-void TForm1::youjianhuifuClick(fw::TObject*) {}
-void TForm1::N25Click(fw::TObject*) {}
-void TForm1::ListBox1Click(fw::TObject*) {}
-void TForm1::ListBox1DblClick(fw::TObject*) {}
-void TForm1::ListBox1StartDrag(fw::TObject*, fw::TDragObject*&) {}
-void TForm1::ListBox1DragDrop(fw::TObject*, fw::TObject*, int, int) {}
+void TForm1::ListBox1DragDrop(fw::TObject*, fw::TObject*, int X, int Y) {
+  Run([&] {
+    PullSelection();
+    if (core::ListBox1DragDrop(Model.list, Model.state, EntryAt(ListBox1, {X, Y}))) {
+      ShowList();
+      ListBox1->Repaint();
+    }
+  });
+}
 
 }  // namespace app

@@ -2,7 +2,11 @@
 // The main window Form1 (class TForm1): tool bar, the edit line with the current Program Files
 // path, the list of install paths, the menu bar, the tray menu and the list menu. The handlers are
 // named after the items and controls they serve.
+#include <memory>
+#include <string>
+
 #include "app/lifecycle.h"
+#include "app/platform_win.h"
 #include "framework/framework.h"
 
 namespace tray {
@@ -10,6 +14,8 @@ class TCnTrayIcon;
 }
 
 namespace app {
+
+class MainFormView;
 
 class TForm1 : public fw::TForm {
   FW_CLASS()
@@ -52,6 +58,11 @@ class TForm1 : public fw::TForm {
   fw::TMenuItem* N25;
 
   AppModel Model;
+
+  // Services that replace the Windows ones for forms created from now on (tests); null members
+  // keep the Windows service.
+  static FormServices ServiceOverrides;
+  ~TForm1() override;
 
   // Window.
   void FormCreate(fw::TObject* Sender);
@@ -116,6 +127,7 @@ class TForm1 : public fw::TForm {
   void CnTrayIcon1Click(fw::TObject* Sender);
 
  private:
+  friend class MainFormView;
   void BuildControls();
   void BuildMainMenu();
   void BuildPopupMenus();
@@ -126,6 +138,24 @@ class TForm1 : public fw::TForm {
   fw::TMenuItem* Item(const char* name, const char* caption, void (TForm1::*handler)(fw::TObject*) = nullptr,
                       int image = -1);
   fw::TMenuItem* Line();
+
+  // Start-up step 15: switches the skin on. The skin engine is not part of the program yet, so
+  // this is where SkinData1 gets SkinFile and then Active.
+  void ActivateSkin(const std::string& skinFile);
+
+  // The core works on Model; the menu ticks and the list box are what the user sees and changes.
+  void PullOptions();    // menu ticks -> Model.options
+  void PushOptions();    // Model.options -> menu ticks
+  void PullSelection();  // list box selection -> Model.list
+  void ShowList();       // Model.list -> list box (entries and selection)
+  Platform CorePlatform();
+  core::ProgramFilesServices ProgramFilesServices() { return CorePlatform().ProgramFiles(); }
+  // Runs one handler body; an error it does not catch goes to the general error report and ends it.
+  template <class Body>
+  bool Run(Body&& body);
+
+  std::unique_ptr<WinPlatform> platform_;
+  std::unique_ptr<MainFormView> view_;
 };
 
 extern TForm1* Form1;

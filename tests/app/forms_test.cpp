@@ -15,9 +15,18 @@
 
 namespace {
 
+// Start-up messages (no settings file beside the test) are recorded instead of shown.
+struct QuietMessages : core::IMessages {
+  std::vector<std::string> shown;
+  void ShowError(const std::string& text) override { shown.push_back(text); }
+  void ReportGeneralError(const std::string& text) override { shown.push_back(text); }
+};
+
 struct Program {
   fw::TApplication application;
+  QuietMessages messages;
   Program() {
+    app::TForm1::ServiceOverrides.messages = &messages;
     application.Initialize();
     application.SetTitle("Talvik软件安装路径修改器2.1");
     application.CreateForm(app::Form1);

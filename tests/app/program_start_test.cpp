@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/program_driver.h"
 #include "support/paths.h"
 #include "support/screenshot.h"
 
@@ -44,10 +45,13 @@ HWND WaitForMainWindow(DWORD pid, DWORD max_ms) {
 }
 
 TEST(ProgramStart, MainWindowOpensScaledAndClosingEndsTheProcess) {
-  std::string dist = testsupport::EnvFolder("TALVIK_DIST_DIR");
-  ASSERT_FALSE(dist.empty());
-  std::string exe = dist + "\\" + kExeName;
-  ASSERT_NE(GetFileAttributesA(exe.c_str()), INVALID_FILE_ATTRIBUTES) << exe;
+  // A copy of the program in a folder of its own, with a settings file, so that it starts
+  // without a message and its settings file stays out of the shipped folder.
+  driver::AppFolder folder;
+  ASSERT_TRUE(folder.ok()) << folder.path();
+  ASSERT_TRUE(driver::WriteBytes(folder.File("set"), "1\r\n"));
+  const std::string& dist = folder.path();
+  std::string exe = folder.File(kExeName);
 
   STARTUPINFOA si{};
   si.cb = sizeof si;
