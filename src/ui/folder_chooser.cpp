@@ -28,9 +28,18 @@ struct ItemList {
   }
 };
 
+// The new dialog style needs COM in a single-threaded apartment for the call.
+struct ComApartment {
+  HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  ~ComApartment() {
+    if (SUCCEEDED(hr)) CoUninitialize();
+  }
+};
+
 }  // namespace
 
 std::string ChooseFolder(const std::string& prompt, const std::string& startFolder) {
+  ComApartment com;
   g_startFolder = startFolder;
   char path[kPathBuffer] = {};
   BROWSEINFOA info{};
