@@ -209,6 +209,26 @@ TEST(MainFormCommands, ApplyWritesTheEntryAndRestorePutsTheStartValueBack) {
   EXPECT_EQ(F().LabeledEdit1->Text(), "C:\\Program Files");
 }
 
+TEST(MainFormCommands, DoubleClickMinimisesTheApplicationOnlyWithASelection) {
+  auto dblclick = [] {
+    HWND list = F().ListBox1->Handle();
+    SendMessageA(F().Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(list));
+    Pump(50);
+  };
+  Menu(F().N9);
+  dblclick();
+  EXPECT_FALSE(IsIconic(P().application.Handle()));
+  Load("1\r\nA\r\n");
+  dblclick();
+  EXPECT_TRUE(IsIconic(P().application.Handle()));
+  EXPECT_FALSE(IsWindowVisible(F().Handle()));
+  P().application.Restore();
+  Pump(100);
+  EXPECT_TRUE(IsWindowVisible(F().Handle()));
+  SetForegroundWindow(F().Handle());
+}
+
 // Last: the second close ends the application.
 TEST(MainFormCommands, CloseWhoseSaveFailsKeepsTheWindowOpenAndTheNextCloseRunsAgain) {
   Load("1\r\nA\r\n");
