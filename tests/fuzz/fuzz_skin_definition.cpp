@@ -16,10 +16,10 @@ const skintest::MapSource& Source() {
   static const skintest::MapSource* source = [] {
     auto* s = new skintest::MapSource(skintest::TestSkinPictures());
     s->Put("broken.bmp", {'B', 'M', 0, 0});
-    skintest::BmpSpec huge;
+    skintest::BmpLayout huge;
     huge.width = 20000;
     s->Put("huge.bmp", skintest::BuildBmp(huge));
-    skintest::BmpSpec rle;
+    skintest::BmpLayout rle;
     rle.width = 2000;
     rle.height = 2000;
     rle.bitCount = 8;

@@ -15,7 +15,7 @@ void Put32(std::vector<uint8_t>& v, size_t at, uint32_t x) {
 
 }  // namespace
 
-std::vector<uint8_t> BuildBmp(const BmpSpec& s) {
+std::vector<uint8_t> BuildBmp(const BmpLayout& s) {
   const bool core = s.headerSize == 12;
   const size_t entry = core ? 3 : 4;
   const bool masksAfter = s.masks && s.headerSize == 40;
@@ -71,7 +71,7 @@ std::vector<uint8_t> PackRows(const std::vector<std::vector<uint8_t>>& rows, boo
 }
 
 std::vector<uint8_t> Bmp24(const skin::Bitmap& b) {
-  BmpSpec s;
+  BmpLayout s;
   s.width = b.Width();
   s.height = b.Height();
   for (int32_t y = b.Height() - 1; y >= 0; --y) s.pixels.insert(s.pixels.end(), b.Row(y), b.Row(y) + b.Stride());

@@ -13,7 +13,7 @@
 
 namespace skintest {
 
-struct BmpSpec {
+struct BmpLayout {
   uint32_t headerSize = 40;
   int32_t width = 1;
   int32_t height = 1;
@@ -27,7 +27,7 @@ struct BmpSpec {
   std::optional<uint32_t> offBits;  // default: right after the colour table
 };
 
-std::vector<uint8_t> BuildBmp(const BmpSpec& spec);
+std::vector<uint8_t> BuildBmp(const BmpLayout& layout);
 
 // Rows of pixel bytes padded to 4 bytes, given top row first, stored bottom-up unless topDown.
 std::vector<uint8_t> PackRows(const std::vector<std::vector<uint8_t>>& rowsTopFirst, bool topDown = false);

@@ -9,7 +9,7 @@ namespace {
 
 using skin::Bitmap;
 using skin::Colour;
-using skintest::BmpSpec;
+using skintest::BmpLayout;
 using skintest::BuildBmp;
 using skintest::PackRows;
 
@@ -25,7 +25,7 @@ std::vector<Colour> Pixels(const Bitmap& b) {
 
 struct FormatCase {
   const char* name;
-  BmpSpec spec;
+  BmpLayout layout;
   int32_t width, height;
   std::vector<Colour> expected;  // top row first
 };
@@ -33,7 +33,7 @@ struct FormatCase {
 std::vector<FormatCase> FormatCases() {
   std::vector<FormatCase> cases;
   {  // 1 bit, 9 pixels wide so a row spans two bytes
-    BmpSpec s;
+    BmpLayout s;
     s.width = 9;
     s.height = 2;
     s.bitCount = 1;
@@ -42,7 +42,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"1bpp", s, 9, 2, {kW, kK, kK, kK, kK, kK, kK, kK, kW, kK, kW, kW, kW, kW, kW, kW, kW, kK}});
   }
   {  // 4 bits, odd width
-    BmpSpec s;
+    BmpLayout s;
     s.width = 3;
     s.height = 1;
     s.bitCount = 4;
@@ -51,7 +51,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"4bpp", s, 3, 1, {kR, kG, kB}});
   }
   {  // 8 bits with a short palette (colours used = 3)
-    BmpSpec s;
+    BmpLayout s;
     s.width = 3;
     s.height = 2;
     s.bitCount = 8;
@@ -60,7 +60,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"8bpp bottom-up", s, 3, 2, {kR, kG, kB, kB, kG, kR}});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = -2;
     s.bitCount = 8;
@@ -69,21 +69,21 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"8bpp top-down", s, 2, 2, {kR, kG, kG, kG}});
   }
   {  // 24 bits, width 1 so every row carries one padding byte
-    BmpSpec s;
+    BmpLayout s;
     s.width = 1;
     s.height = 2;
     s.pixels = PackRows({{0x30, 0x20, 0x10}, {0x03, 0x02, 0x01}});
     cases.push_back({"24bpp", s, 1, 2, {0x302010, 0x030201}});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = -1;
     s.pixels = PackRows({{1, 2, 3, 4, 5, 6}}, true);
     cases.push_back({"24bpp top-down", s, 2, 1, {0x010203, 0x040506}});
   }
   {  // 16 bits without masks: 5-5-5
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = 1;
     s.bitCount = 16;
@@ -91,7 +91,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"16bpp 555", s, 2, 1, {kM, skin::Rgb(0, 197, 0)}});
   }
   {  // 16 bits with 5-6-5 masks after the info header
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = 1;
     s.bitCount = 16;
@@ -101,7 +101,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"16bpp 565 bit fields", s, 2, 1, {kR, kG}});
   }
   {  // 32 bits plain: blue, green, red, ignored byte
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = 1;
     s.bitCount = 32;
@@ -109,7 +109,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"32bpp", s, 2, 1, {0x102030, 0x010203}});
   }
   {  // 32 bits with masks in a version 4 header, channels in an unusual order
-    BmpSpec s;
+    BmpLayout s;
     s.headerSize = 108;
     s.width = 1;
     s.height = 1;
@@ -120,7 +120,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"32bpp bit fields v4", s, 1, 1, {skin::Rgb(0x11, 0x22, 0x33)}});
   }
   for (uint32_t size : {52u, 56u, 124u}) {  // masks inside the header
-    BmpSpec s;
+    BmpLayout s;
     s.headerSize = size;
     s.width = 1;
     s.height = 1;
@@ -131,7 +131,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"16bpp 4-4-4 in a larger header", s, 1, 1, {skin::Rgb(255, 85, 170)}});
   }
   {  // version 5 header, plain 24 bits
-    BmpSpec s;
+    BmpLayout s;
     s.headerSize = 124;
     s.width = 1;
     s.height = 1;
@@ -139,7 +139,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"24bpp v5", s, 1, 1, {0xAABBCC}});
   }
   {  // core header: 16-bit sizes, three-byte palette entries
-    BmpSpec s;
+    BmpLayout s;
     s.headerSize = 12;
     s.width = 2;
     s.height = 1;
@@ -150,7 +150,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"core 8bpp", s, 2, 1, {kB, kK}});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.headerSize = 12;
     s.width = 1;
     s.height = 1;
@@ -158,7 +158,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"core 24bpp", s, 1, 1, {0x010203}});
   }
   {  // RLE8: encoded run, absolute run with padding, delta, end of line, end of bitmap
-    BmpSpec s;
+    BmpLayout s;
     s.width = 4;
     s.height = 3;
     s.bitCount = 8;
@@ -172,7 +172,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"RLE8", s, 4, 3, {kK, kG, kG, kK, kK, kK, kK, kK, kR, kG, kB, kR}});
   }
   {  // RLE4: encoded run alternates two indexes, absolute run of nibbles
-    BmpSpec s;
+    BmpLayout s;
     s.width = 6;
     s.height = 1;
     s.bitCount = 4;
@@ -182,7 +182,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"RLE4", s, 6, 1, {kR, kG, kR, kB, kK, kR}});
   }
   {  // RLE data that fills every row but has no end mark
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = 1;
     s.bitCount = 8;
@@ -192,7 +192,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"RLE8 without end mark", s, 2, 1, {kR, kR}});
   }
   {  // pixel data offset past a gap after the colour table
-    BmpSpec s;
+    BmpLayout s;
     s.width = 1;
     s.height = 1;
     s.offBits = 14 + 40 + 20;
@@ -200,7 +200,7 @@ std::vector<FormatCase> FormatCases() {
     cases.push_back({"gap before pixels", s, 1, 1, {0x010203}});
   }
   {  // a colour table that claims more entries than the file holds before the pixels
-    BmpSpec s;
+    BmpLayout s;
     s.width = 1;
     s.height = 1;
     s.bitCount = 8;
@@ -217,7 +217,7 @@ TEST(BmpLoader, DecodesEveryFormat) {
     SCOPED_TRACE(c.name);
     Bitmap b;
     std::string error;
-    ASSERT_TRUE(skin::TryLoadBmp(BuildBmp(c.spec), b, error)) << error;
+    ASSERT_TRUE(skin::TryLoadBmp(BuildBmp(c.layout), b, error)) << error;
     EXPECT_EQ(b.Width(), c.width);
     EXPECT_EQ(b.Height(), c.height);
     EXPECT_EQ(Pixels(b), c.expected);
@@ -231,7 +231,7 @@ struct HostileCase {
 };
 
 std::vector<uint8_t> WithSize(int32_t w, int32_t h, uint16_t bits = 24) {
-  BmpSpec s;
+  BmpLayout s;
   s.width = w;
   s.height = h;
   s.bitCount = bits;
@@ -240,7 +240,7 @@ std::vector<uint8_t> WithSize(int32_t w, int32_t h, uint16_t bits = 24) {
 }
 
 std::vector<uint8_t> Rle8(std::vector<uint8_t> data, int32_t w = 4, int32_t h = 2) {
-  BmpSpec s;
+  BmpLayout s;
   s.width = w;
   s.height = h;
   s.bitCount = 8;
@@ -272,7 +272,7 @@ std::vector<HostileCase> HostileCases() {
   cases.push_back({"width times bits overflows 32 bits", WithSize(0x40000000, 1, 32), "too large"});
   cases.push_back({"many pixels in few bytes", WithSize(16384, 16384), "too large"});
   {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = 1;
     s.bitCount = 8;
@@ -281,14 +281,14 @@ std::vector<HostileCase> HostileCases() {
     cases.push_back({"palette index past the palette", BuildBmp(s), "palette index 2 past the palette of 2"});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 2;
     s.height = 2;
     s.pixels.assign(15, 0);  // needs 16
     cases.push_back({"short pixel data", BuildBmp(s), "shorter than the image"});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 1;
     s.height = 1;
     s.bitCount = 8;
@@ -304,43 +304,43 @@ std::vector<HostileCase> HostileCases() {
     cases.push_back({"pixel offset past the end", f, "lies outside the file"});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.offBits = 20;
     cases.push_back({"pixel offset inside the header", BuildBmp(s), "lies outside the file"});
   }
   for (uint32_t comp : {4u, 5u, 6u, 11u, 99u}) {
-    BmpSpec s;
+    BmpLayout s;
     s.compression = comp;
     s.pixels.assign(4, 0);
     cases.push_back({"unknown compression", BuildBmp(s), "unsupported compression"});
   }
   for (uint16_t bits : {0, 2, 15, 48}) {
-    BmpSpec s;
+    BmpLayout s;
     s.bitCount = bits;
     s.pixels.assign(8, 0);
     cases.push_back({"unsupported depth", BuildBmp(s), "unsupported depth"});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.headerSize = 12;
     s.bitCount = 32;
     s.pixels.assign(4, 0);
     cases.push_back({"32 bits in a core header", BuildBmp(s), "unsupported depth"});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.planes = 2;
     s.pixels.assign(4, 0);
     cases.push_back({"two planes", BuildBmp(s), "plane count"});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.compression = 1;
     s.pixels.assign(4, 0);
     cases.push_back({"RLE8 at 24 bits", BuildBmp(s), "RLE8 needs"});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.bitCount = 8;
     s.compression = 2;
     s.palette = {kK};
@@ -348,14 +348,14 @@ std::vector<HostileCase> HostileCases() {
     cases.push_back({"RLE4 at 8 bits", BuildBmp(s), "RLE4 needs"});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.compression = 3;
     s.masks = std::array<uint32_t, 3>{0xFF0000, 0xFF00, 0xFF};
     s.pixels.assign(4, 0);
     cases.push_back({"bit fields at 24 bits", BuildBmp(s), "bit fields need"});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.bitCount = 16;
     s.compression = 3;
     s.masks = std::array<uint32_t, 3>{0xF00F, 0x0F00, 0x00F0};
@@ -363,7 +363,7 @@ std::vector<HostileCase> HostileCases() {
     cases.push_back({"mask with a hole", BuildBmp(s), "not one run of bits"});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.bitCount = 16;
     s.compression = 3;
     s.masks = std::array<uint32_t, 3>{0xF0000, 0x0F00, 0x00F0};
@@ -371,7 +371,7 @@ std::vector<HostileCase> HostileCases() {
     cases.push_back({"mask past the pixel", BuildBmp(s), "reaches past the pixel"});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.bitCount = 16;
     s.compression = 3;
     s.pixels.assign(4, 0);
@@ -380,7 +380,7 @@ std::vector<HostileCase> HostileCases() {
     cases.push_back({"masks cut off", f, "bit-field masks"});
   }
   {
-    BmpSpec s;
+    BmpLayout s;
     s.height = -1;
     s.bitCount = 8;
     s.compression = 1;
@@ -413,7 +413,7 @@ TEST(BmpLoader, RefusesHostileFiles) {
 
 TEST(BmpLoader, EveryTruncationOfAValidFileFailsSoftly) {
   for (const FormatCase& c : FormatCases()) {
-    const auto file = BuildBmp(c.spec);
+    const auto file = BuildBmp(c.layout);
     for (size_t n = 0; n < file.size(); ++n) {
       Bitmap b;
       std::string error;

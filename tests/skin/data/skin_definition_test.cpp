@@ -365,7 +365,7 @@ TEST(LoadSkinDefinition, ReloadEmptiesSlotsAndKeepsDerivedObjects) {
 
 TEST(LoadSkinDefinition, BrokenPictureEscapesAndLeavesTheSkinEmpty) {
   skintest::MapSource src;
-  skintest::BmpSpec tooWide;
+  skintest::BmpLayout tooWide;
   tooWide.width = 100000;
   src.Put("bad.bmp", skintest::BuildBmp(tooWide));
   skin::TQuickIni q;
