@@ -9,48 +9,15 @@
 
 #include "app/about_box.h"
 #include "app/main_form.h"
+#include "app/running_program.h"
 #include "framework/hints.h"
 #include "support/paths.h"
 #include "support/screenshot.h"
 
 namespace {
 
-// Start-up messages (no settings file beside the test) are recorded instead of shown.
-struct QuietMessages : core::IMessages {
-  std::vector<std::string> shown;
-  void ShowError(const std::string& text) override { shown.push_back(text); }
-  void ReportGeneralError(const std::string& text) override { shown.push_back(text); }
-};
-
-struct Program {
-  fw::TApplication application;
-  QuietMessages messages;
-  Program() {
-    app::TForm1::ServiceOverrides.messages = &messages;
-    application.Initialize();
-    application.SetTitle("Talvik软件安装路径修改器2.1");
-    application.CreateForm(app::Form1);
-    application.CreateForm(app::AboutBox);
-    app::Form1->Show();
-  }
-};
-
-Program& P() {
-  static Program* p = new Program();
-  return *p;
-}
-
-void Pump(DWORD ms) {
-  DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(10);
-  } while (GetTickCount() - start < ms);
-}
+using apptest::P;
+using apptest::Pump;
 
 // Captions of a menu's entries, "-" for separators.
 std::vector<std::string> Entries(HMENU menu) {
