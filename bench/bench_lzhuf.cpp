@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "bench_timer.h"
 #include "real_skin.h"
 #include "skin/data/lzhuf.h"
 #include "skin/data/lzhuf_encoder.h"
@@ -18,26 +19,7 @@
 
 namespace {
 
-// Processor time of this process: the build machine is shared, and wall time would count the
-// other jobs. (<chrono> does not build with the GBK execution character set.)
-double Now() { return double(std::clock()) / CLOCKS_PER_SEC; }
-
-// Best time of `runs` runs, each repeating `body` until it has taken at least 0.2 s.
-double BestSecondsPerCall(int runs, const std::function<void()>& body) {
-  double best = 1e30;
-  for (int r = 0; r < runs; ++r) {  // best run: least disturbed
-    int calls = 0;
-    const double start = Now();
-    double elapsed = 0;
-    do {
-      body();
-      ++calls;
-      elapsed = Now() - start;
-    } while (elapsed < 0.2);
-    best = std::min(best, elapsed / calls);
-  }
-  return best;
-}
+using bench::BestSecondsPerCall;
 
 void Row(const char* what, size_t bytes, size_t compressed, double seconds) {
   std::printf("%-34s %10zu %10zu %7.2f %10.1f\n", what, bytes, compressed,

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_timer.h"
 #include "real_skin.h"
 #include "skin/data/bmp_files.h"
 #include "skin/data/bmp_loader.h"
@@ -19,24 +20,7 @@
 
 namespace {
 
-// Processor time: the machine is shared, and wall time would count the other jobs.
-double Now() { return double(std::clock()) / CLOCKS_PER_SEC; }
-
-double BestSecondsPerCall(int runs, const std::function<void()>& body) {
-  double best = 1e30;
-  for (int r = 0; r < runs; ++r) {
-    int calls = 0;
-    const double start = Now();
-    double elapsed = 0;
-    do {
-      body();
-      ++calls;
-      elapsed = Now() - start;
-    } while (elapsed < 0.3);
-    best = std::min(best, elapsed / calls);
-  }
-  return best;
-}
+using bench::BestSecondsPerCall;
 
 // Some grain in the low bits of every pixel but the magenta key, so the pictures compress about as
 // badly as drawn ones do.
@@ -85,9 +69,9 @@ int main(int argc, char** argv) {
   ini.LoadFromText(skintest::TestSkinIni());
   const skin::ReaderEntrySource source(reader);
 
-  const double whole = BestSecondsPerCall(5, [&] { skin::LoadSkinFile(file, def); });
-  const double expand = BestSecondsPerCall(5, [&] { reader.ReadSkin(file); });
-  const double objects = BestSecondsPerCall(5, [&] { skin::LoadSkinDefinition(def, ini, source); });
+  const double whole = BestSecondsPerCall(5, [&] { skin::LoadSkinFile(file, def); }, 0.3);
+  const double expand = BestSecondsPerCall(5, [&] { reader.ReadSkin(file); }, 0.3);
+  const double objects = BestSecondsPerCall(5, [&] { skin::LoadSkinDefinition(def, ini, source); }, 0.3);
   std::printf("skin file %zu bytes, %zu bytes of pictures in %zu entries\n", file.size(), pictureBytes,
               entries.size() - 1);
   std::printf("%-40s %8.2f ms\n", "whole load (LoadSkinFile)", whole * 1e3);
@@ -107,8 +91,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   skin::TSkinReader real_reader;
-  const double real_whole = BestSecondsPerCall(5, [&] { skin::LoadSkinFile(real, real_def); });
-  const double real_expand = BestSecondsPerCall(5, [&] { real_reader.ReadSkin(real); });
+  const double real_whole = BestSecondsPerCall(5, [&] { skin::LoadSkinFile(real, real_def); }, 0.3);
+  const double real_expand = BestSecondsPerCall(5, [&] { real_reader.ReadSkin(real); }, 0.3);
   std::printf("\ndefault skin: file %zu bytes, %zu bytes expanded\n", real.size(), real_reader.EntryData().size());
   std::printf("%-40s %8.3f ms\n", "whole load (LoadSkinFile)", real_whole * 1e3);
   std::printf("%-40s %8.3f ms\n", "  expand and split (ReadSkin)", real_expand * 1e3);
