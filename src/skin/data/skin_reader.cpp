@@ -2,19 +2,12 @@
 
 #include <new>
 
+#include "skin/data/ascii.h"
 #include "skin/data/byte_reader.h"
 #include "skin/data/lzhuf.h"
 
 namespace skin {
 namespace {
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string LowerAscii(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = LowerAscii(c);
-  return out;
-}
 
 // Splits the directory text the way a string list loads text: a line ends at CR, LF or CR LF, a
 // break at the very end adds no line, a NUL ends the text. Keeps at most `limit` lines, counting
