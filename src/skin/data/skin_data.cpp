@@ -1,0 +1,1 @@
+#include "skin/data/skin_data.h"

@@ -1,0 +1,1 @@
+#include "skin/form/frame_painter.h"
