@@ -22,6 +22,7 @@ class TTimer;
 namespace skin {
 
 class TSkinData;
+class TWinSkinMenu;
 
 // SkinState values.
 constexpr int32_t kSkinAttached = 0;
@@ -75,6 +76,12 @@ class TWinSkinForm : public fw::TComponent {
   bool IsUnicode = false;
   bool RightToLeft = false;
   FrameMetrics Metrics() const { return metrics_; }
+  // The skinned menu bar (owned as a component), or null.
+  TWinSkinMenu* MenuBar = nullptr;
+  bool MenuTracking = false;
+  HMENU TrackedMenu = nullptr;
+  // Window rectangle in screen coordinates, refreshed on every frame paint.
+  RECT ScreenRect{};
 
   // The window procedure in force before subclassing (null until subclassed).
   WNDPROC OldWindowProc() const { return old_window_proc_; }

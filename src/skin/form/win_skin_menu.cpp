@@ -1,0 +1,1 @@
+#include "skin/form/win_skin_menu.h"
