@@ -38,7 +38,11 @@ class DibSection {
 };
 
 // Shared drawing routines. Empty or inverted rectangles draw nothing.
+// Pixels of the key colour leave the target as it was. MaskBlt where the system has it, else the
+// three-BitBlt path (which DrawTransparentBitmapThreeBlits always takes).
 void DrawTransparentBitmap(HDC dc, const RECT& r, HBITMAP bitmap, COLORREF key);
+void DrawTransparentBitmapThreeBlits(HDC dc, const RECT& r, HBITMAP bitmap, COLORREF key);
+// The picture at r's top-left, cut to r; keyed on magenta when transparent.
 void DrawBitmapTo(HDC dc, const Rect& r, const Bitmap& picture, bool transparent);
 void DrawSkinFrame(HDC dc, const Rect& r, const Bitmap& image, bool transparent, int32_t frameCount,
                    int32_t frameIndex);
@@ -81,8 +85,8 @@ struct FramePaintResult {
 FramePaintResult PaintFrame(HDC windowDc, Size window, const FramePaintInput& in);
 
 // BuildRegion's region for a window of that size (the inner rectangle and each border's part);
-// null for an empty window.
-fw::UniqueRgn BuildWindowRegion(Size window, const FrameMetrics& m, const SkinDefinition& skin);
+// null for an empty window. Border pixels are taken from frame 1 (active) unless told otherwise.
+fw::UniqueRgn BuildWindowRegion(Size window, const FrameMetrics& m, const SkinDefinition& skin, bool active = true);
 
 // Small icon of a window (WM_GETICON small, else big) on magenta, SM_CXSMICON x SM_CYSMICON.
 fw::UniqueBitmap BuildIconBitmap(HWND window);
