@@ -1,1 +1,329 @@
+// The menu bar's buttons: built from the window's menu (and the framework menu behind it), laid
+// out in the strip, found by point or accelerator, and driven by the non-client mouse.
 #include "skin/form/win_skin_menu.h"
+
+#include <algorithm>
+
+#include "framework/menus.h"
+#include "skin/data/skin_data.h"
+#include "skin/form/menu_bar_layout.h"
+#include "skin/form/win_skin_form.h"
+
+namespace skin {
+
+namespace {
+
+std::wstring WideFromAnsi(const std::string& text) {
+  if (text.empty()) return {};
+  const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  if (n <= 0) return {};
+  std::wstring out(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
+  return out;
+}
+
+// Windows 95 and NT 4.0, and NT before version 5, keep their menu items in the framework only.
+bool OldMenuPlatform() {
+  const DWORD v = GetVersion();
+  const unsigned major = LOBYTE(LOWORD(v));
+  const unsigned minor = HIBYTE(LOWORD(v));
+  const bool nt = (v & 0x80000000u) == 0;
+  return (major == 4 && minor == 0) || (nt && major < 5);
+}
+
+fw::UniqueFont MakeMenuFont() {
+  NONCLIENTMETRICSA ncm{};
+  ncm.cbSize = sizeof(ncm);
+  if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) return {};
+  return fw::UniqueFont(CreateFontIndirectA(&ncm.lfMenuFont));
+}
+
+}  // namespace
+
+void TMenuBtn::Paint() {
+  if (Bar && Visible) Bar->PaintButton(*this);
+}
+
+TWinSkinMenu::TWinSkinMenu(TWinSkinForm* owner, fw::TMenu* frameworkMenu)
+    : fw::TComponent(owner), FrameworkMenu(frameworkMenu), SkinForm(owner), menu_font_(MakeMenuFont()) {
+  if (owner) SkinDataRef = owner->SkinDataRef;
+  if (FrameworkMenu) FrameworkMenu->FreeNotification(this);
+}
+
+TWinSkinMenu::~TWinSkinMenu() {
+  *alive_ = false;
+  MenuBarTracking& t = SharedMenuTracking();
+  if (t.Bar == this) {
+    // Going while its drop-down is open: the menu loop must not call back into this bar.
+    if (t.Hook) UnhookWindowsHookEx(t.Hook);
+    if (t.SentHook) UnhookWindowsHookEx(t.SentHook);
+    t = MenuBarTracking{};
+    EndMenu();
+  }
+  if (FrameworkMenu) FrameworkMenu->RemoveFreeNotification(this);
+  FreeButtons();
+}
+
+void TWinSkinMenu::Notification(fw::TComponent* component, fw::TOperation operation) {
+  fw::TComponent::Notification(component, operation);
+  if (operation != fw::TOperation::opRemove || !FrameworkMenu) return;
+  if (component == FrameworkMenu) {
+    FrameworkMenu = nullptr;
+    for (auto& b : BarButtons) b->FrameworkItem = nullptr;
+  }
+}
+
+HWND TWinSkinMenu::Window() const { return SkinForm ? SkinForm->WindowHandle : nullptr; }
+
+FrameMetrics TWinSkinMenu::HostMetrics() const { return SkinForm ? SkinForm->Metrics() : FrameMetrics{}; }
+
+TSkinData* TWinSkinMenu::Data() const {
+  if (SkinDataRef) return SkinDataRef;
+  return SkinForm ? SkinForm->SkinDataRef : nullptr;
+}
+
+COLORREF TWinSkinMenu::ColourOf(int skinIndex, int systemIndex) const {
+  if (const TSkinData* data = Data(); data && !data->SkinEmpty())
+    return data->SkinColor(static_cast<SkinColourIndex>(skinIndex));
+  return GetSysColor(systemIndex);
+}
+
+COLORREF TWinSkinMenu::TextColour(bool enabled) const {
+  return enabled ? ColourOf(kScMenuBarText, COLOR_MENUTEXT) : ColourOf(kScButtonShadow, COLOR_BTNSHADOW);
+}
+
+TMenuBtn* TWinSkinMenu::AddButton() {
+  auto b = std::make_unique<TMenuBtn>();
+  b->Owner = SkinForm;
+  b->Bar = this;
+  b->SkinDataRef = Data();
+  b->Index = static_cast<int32_t>(BarButtons.size());
+  BarButtons.push_back(std::move(b));
+  return BarButtons.back().get();
+}
+
+void TWinSkinMenu::FreeButtons() {
+  HotButton = nullptr;
+  BarButtons.clear();
+}
+
+void TWinSkinMenu::Rebuild() {
+  HWND window = Window();
+  if (!window) return;
+  if (HMENU current = GetMenu(window)) MenuHandle = current;
+  if (!MenuHandle || !IsMenu(MenuHandle)) return;
+  FreeButtons();
+
+  if (OldMenuPlatform() && FrameworkMenu) {
+    fw::TMenuItem* root = FrameworkMenu->Items();
+    for (int i = 0; root && i < root->Count(); ++i) {
+      fw::TMenuItem* item = root->Items(i);
+      TMenuBtn* b = AddButton();
+      b->Visible = item->Visible();
+      b->ItemEnabled = item->Enabled();
+      b->Command = item->Command();
+      b->Caption = WideFromAnsi(item->Caption());
+      b->FrameworkItem = item;
+      b->SubMenu = item->Count() > 0 ? item->Handle() : nullptr;
+    }
+    SetMenu(window, nullptr);
+    return;
+  }
+
+  const int count = GetMenuItemCount(MenuHandle);
+  if (count <= 0) {
+    SetMenu(window, nullptr);
+    return;
+  }
+  for (int pos = 0; pos < count; ++pos) {
+    // The text buffer stays terminated whatever the item holds; owner-drawn and bitmap items
+    // carry no text.
+    char text[81] = {};
+    MENUITEMINFOA mii{};
+    mii.cbSize = sizeof(mii);
+    mii.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
+    mii.dwTypeData = text;
+    mii.cch = 80;
+    if (!GetMenuItemInfoA(MenuHandle, static_cast<UINT>(pos), TRUE, &mii)) continue;
+    TMenuBtn* b = AddButton();
+    b->Index = pos;
+    b->SubMenu = mii.hSubMenu;
+    b->Command = mii.wID;
+    b->ItemEnabled = (mii.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
+    b->Visible = true;
+    if ((mii.fType & (MFT_OWNERDRAW | MFT_BITMAP | MFT_SEPARATOR)) == 0) {
+      text[80] = '\0';
+      b->Caption = WideFromAnsi(text);
+    }
+    fw::TMenuItem* item =
+        FrameworkMenu && mii.wID != 0 ? FrameworkMenu->FindItem(mii.wID, fw::TFindItemKind::fkCommand) : nullptr;
+    if (item) {
+      b->Caption = WideFromAnsi(item->Caption());
+      b->ItemEnabled = item->Enabled();
+      b->FrameworkItem = item;
+      b->SubMenu = item->Count() > 0 ? item->Handle() : nullptr;
+    }
+  }
+  // Index is the position in the bar, whatever positions failed to read.
+  for (size_t i = 0; i < BarButtons.size(); ++i) BarButtons[i]->Index = static_cast<int32_t>(i);
+  SetMenu(window, nullptr);
+}
+
+void TWinSkinMenu::RebuildFromMenu(HMENU menu) {
+  if (menu && IsMenu(menu)) MenuHandle = menu;
+  if (!MenuHandle || !IsMenu(MenuHandle)) return;
+  FreeButtons();
+  const int count = GetMenuItemCount(MenuHandle);
+  for (int pos = 0; pos < count; ++pos) {
+    char text[81] = {};
+    MENUITEMINFOA mii{};
+    mii.cbSize = sizeof(mii);
+    mii.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
+    mii.dwTypeData = text;
+    mii.cch = 80;
+    if (!GetMenuItemInfoA(MenuHandle, static_cast<UINT>(pos), TRUE, &mii)) continue;
+    TMenuBtn* b = AddButton();
+    b->SubMenu = mii.hSubMenu;
+    b->Command = mii.wID;
+    b->ItemEnabled = (mii.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
+    if ((mii.fType & (MFT_OWNERDRAW | MFT_BITMAP | MFT_SEPARATOR)) == 0) {
+      text[80] = '\0';
+      b->Caption = WideFromAnsi(text);
+    }
+    if (!b->Caption.empty() || !FrameworkMenu) continue;
+    fw::TMenuItem* item = mii.hSubMenu
+                              ? FrameworkMenu->FindItem(reinterpret_cast<UINT_PTR>(mii.hSubMenu), fw::TFindItemKind::fkHandle)
+                              : nullptr;
+    if (!item && mii.wID != 0) item = FrameworkMenu->FindItem(mii.wID, fw::TFindItemKind::fkCommand);
+    if (!item) continue;
+    b->Caption = WideFromAnsi(item->Caption());
+    b->ItemEnabled = item->Enabled();
+    b->Command = item->Command();
+    b->FrameworkItem = item;
+    b->SubMenu = item->Count() > 0 ? item->Handle() : nullptr;
+  }
+  Layout();
+}
+
+common::Rect TWinSkinMenu::Strip() const {
+  HWND window = Window();
+  RECT wr{};
+  if (!window || !GetWindowRect(window, &wr)) return {};
+  const FrameMetrics m = HostMetrics();
+  return MenuBarStrip({wr.right - wr.left, wr.bottom - wr.top}, m.BorderLeft, m.BorderTop, m.BorderRight,
+                      m.MenuBarHeight);
+}
+
+int32_t TWinSkinMenu::StartOffset(const common::Rect& strip) const {
+  const TSkinData* data = Data();
+  const TDataSkinObject* image = data ? data->Skin().MenuBarSkin.get() : nullptr;
+  const bool has = image && !image->Bitmap.Empty();
+  const bool rtl = SkinForm && SkinForm->RightToLeft;
+  return MenuBarStartOffset(has, has ? image->LeftWidth : 0, has ? image->RightWidth : 0, rtl, strip.Width());
+}
+
+// Measures every caption with the menu font in the DC and sets each button's Rect.
+void TWinSkinMenu::PlaceButtons(HDC dc, const common::Rect& strip) {
+  HFONT font = MenuFont() ? MenuFont() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  fw::SelectGuard select(dc, font);
+  std::vector<MenuBarCell> cells;
+  cells.reserve(BarButtons.size());
+  for (const auto& b : BarButtons) {
+    MenuBarCell cell;
+    cell.Visible = b->Visible;
+    if (b->Visible && !b->Caption.empty()) {
+      RECT r{0, 0, 0, 0};
+      DrawTextW(dc, b->Caption.c_str(), static_cast<int>(b->Caption.size()), &r, DT_CALCRECT | DT_NOCLIP);
+      cell.Width = MenuButtonWidth(r.right - r.left);
+    }
+    cells.push_back(cell);
+  }
+  const bool rtl = SkinForm && SkinForm->RightToLeft;
+  const std::vector<Rect> rects = LayOutMenuButtons(strip, StartOffset(strip), cells, rtl);
+  for (size_t i = 0; i < BarButtons.size() && i < rects.size(); ++i) BarButtons[i]->Rect = rects[i];
+}
+
+void TWinSkinMenu::Layout() {
+  const common::Rect strip = Strip();
+  if (strip.Empty()) return;
+  fw::UniqueMemDc dc(CreateCompatibleDC(nullptr));
+  if (!dc) return;
+  PlaceButtons(dc.get(), strip);
+}
+
+TMenuBtn* TWinSkinMenu::ButtonAtPoint(common::Point windowPoint) {
+  std::vector<MenuBarEntry> entries;
+  entries.reserve(BarButtons.size());
+  for (const auto& b : BarButtons) entries.push_back({b->Rect, b->Caption, b->Visible, b->ItemEnabled});
+  const int32_t i = MenuButtonIndexAt(entries, windowPoint);
+  return i >= 0 ? BarButtons[static_cast<size_t>(i)].get() : nullptr;
+}
+
+TMenuBtn* TWinSkinMenu::FindAccelButton(wchar_t character) {
+  std::vector<MenuBarEntry> entries;
+  entries.reserve(BarButtons.size());
+  for (const auto& b : BarButtons) entries.push_back({b->Rect, b->Caption, b->Visible, b->ItemEnabled});
+  const int32_t i = FindAccelIndex(entries, character);
+  return i >= 0 ? BarButtons[static_cast<size_t>(i)].get() : nullptr;
+}
+
+void TWinSkinMenu::MouseLeft() {
+  TMenuBtn* hot = std::exchange(HotButton, nullptr);
+  if (!hot) return;
+  hot->State = kNCNormal;
+  hot->Paint();
+}
+
+bool TWinSkinMenu::HandleNcMouse(UINT msg, common::Point windowPoint) {
+  TMenuBtn* b = ButtonAtPoint(windowPoint);
+  switch (msg) {
+    case WM_NCMOUSEMOVE:
+      if (!b) {
+        MouseLeft();
+        return false;
+      }
+      if (b == HotButton) return true;
+      MouseLeft();
+      HotButton = b;
+      b->State = kNCHot;
+      b->Paint();
+      return true;
+    case WM_NCLBUTTONDOWN: {
+      if (!b) return false;
+      MenuBarTracking& t = SharedMenuTracking();
+      if (t.Bar == this && t.Hook) {
+        // A click for another button while a drop-down is open: it opens when this one closes.
+        t.PendingIndex = b->Index;
+        EndMenu();
+        return true;
+      }
+      if (HotButton && HotButton != b) MouseLeft();
+      HotButton = b;
+      OpenMenuItem(b);
+      return true;
+    }
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+      return b != nullptr;
+    default:
+      return false;
+  }
+}
+
+bool TWinSkinMenu::HandleKeyMenu(wchar_t character) {
+  TMenuBtn* b = nullptr;
+  if (character == 0) {
+    for (const auto& candidate : BarButtons)
+      if (candidate->Visible && !candidate->Caption.empty()) {
+        b = candidate.get();
+        break;
+      }
+  } else {
+    b = FindAccelButton(character);
+  }
+  if (!b) return false;
+  OpenMenuItem(b);
+  return true;
+}
+
+}  // namespace skin
