@@ -14,6 +14,7 @@
 #include "framework/component.h"
 #include "framework/handles.h"
 #include "framework/imagelist.h"
+#include "framework/strings.h"
 #include "skin/data/skin_definition.h"
 
 namespace fw {
@@ -102,8 +103,9 @@ class TSkinData : public fw::TComponent {
   int32_t DisableTag = 99;
   TSkinControlTypes SkinControls = kDefaultSkinControls;
   TSkinOptions Options = kDefaultSkinOptions;
-  const std::vector<std::string>& Skin3rd() const { return skin3rd_; }
-  void SetSkin3rd(const std::vector<std::string>& rows) { skin3rd_ = rows; }
+  const std::vector<std::string>& Skin3rd() const { return skin3rd_.Items(); }
+  void SetSkin3rd(const std::vector<std::string>& rows) { skin3rd_.Assign(rows); }
+  fw::TStrings* Skin3rdStrings() const { return &skin3rd_; }
   const std::string& SkinFile() const { return skin_file_; }
   void SetSkinFile(const std::string& path);
   std::string SkinStore() const { return "(none)"; }
@@ -152,16 +154,42 @@ class TSkinData : public fw::TComponent {
   // Bytes of the skin file held (from SkinFile or "SkinStream").
   const std::vector<uint8_t>& SkinBuffer() const { return skin_buffer_; }
 
+  // While the owner's stored settings are being read (csLoading, or owned and not yet Loaded):
+  // SetActive only stores, ApplySkin does nothing.
+  bool Reading() const;
+
+  // Accessors of the published field properties.
+  int32_t GetDisableTag() const { return DisableTag; }
+  void SetDisableTag(int32_t v) { DisableTag = v; }
+  TSkinControlTypes GetSkinControls() const { return SkinControls; }
+  void SetSkinControls(TSkinControlTypes v) { SkinControls = v; }
+  TSkinOptions GetOptions() const { return Options; }
+  void SetOptions(TSkinOptions v) { Options = v; }
+  TSkinFormType GetSkinFormtype() const { return SkinFormtype; }
+  void SetSkinFormtype(TSkinFormType v) { SkinFormtype = v; }
+  bool GetMenuUpdate() const { return MenuUpdate; }
+  void SetMenuUpdate(bool v) { MenuUpdate = v; }
+  bool GetMenuMerge() const { return MenuMerge; }
+  void SetMenuMerge(bool v) { MenuMerge = v; }
+  void SetSkinStore(const std::string&) {}
+  void SetVersion(const std::string&) {}
+  void SetSkin3rdStrings(fw::TStrings* rows) {
+    if (rows && rows != &skin3rd_) skin3rd_.Assign(rows->Items());
+  }
+
  protected:
   void Loaded() override;
 
  private:
-  bool Reading() const;
   void MakeBackBrush();
   void MakeAppIconBitmap();
+  void MakeSystemCaptionFont();
+  // A load that threw or failed leaves form skins pointing at remade objects: they reload.
+  void ReloadUsers();
 
   bool active_ = false;
-  std::vector<std::string> skin3rd_;
+  bool loaded_ = false;  // Loaded has run
+  mutable fw::TStrings skin3rd_;
   std::string skin_file_;
   std::vector<uint8_t> skin_buffer_;
   SkinDefinition skin_;
@@ -170,10 +198,18 @@ class TSkinData : public fw::TComponent {
   fw::TImageList* menu_images_ = nullptr;  // owned as a component
   fw::UniqueBitmap app_icon_;
   fw::UniqueHwnd hint_window_;
+  std::string hint_text_;
   bool hint_shown_ = false;
   HWND current_window_ = nullptr;
-  bool loaded_ = false;
 };
+
+// The built-in glyph strip holds four 16 x 16 glyphs in this order.
+constexpr int kGlyphRestore = 0;
+constexpr int kGlyphMaximize = 1;
+constexpr int kGlyphMinimize = 2;
+constexpr int kGlyphClose = 3;
+// Whether pixel (x, y) of the strip (64 x 16) is black.
+bool MenuGlyphPixel(int x, int y);
 
 // The built-in 64 x 16 glyph strip "TAMBRIXMENU" (restore, maximize, minimize, close), one bit per
 // pixel, black on white.

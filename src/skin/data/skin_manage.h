@@ -20,6 +20,7 @@ class TWinControl;
 
 namespace skin {
 
+class LiveFormSkins;
 class TSkinData;
 class TWinSkinForm;
 class TWinSkinPopMenu;  // popup-menu skin object; comes with the popup-menu painters
@@ -68,7 +69,12 @@ class TSkinManage {
 
   fw::TTimer* Timer() const { return timer_.get(); }
   const std::vector<TWinSkinForm*>& FormSkins() const { return form_skins_; }
+  const std::vector<TWinSkinPopMenu*>& PopupSkins() const { return popup_skins_; }
   const std::vector<TSkinData*>& SkinDatas() const { return skin_datas_; }
+  TWinSkinPopMenu* FindPopupSkin(HWND window) const;
+  // Whether a form skin object handed to this manager still exists (it may die with its form).
+  bool IsLiveFormSkin(const TWinSkinForm* formSkin) const;
+  bool HookInstalled() const { return static_cast<bool>(hook_); }
 
   bool Enabled = false;
   bool Forced = false;
@@ -86,7 +92,12 @@ class TSkinManage {
 
  private:
   static LRESULT CALLBACK HookProc(int code, WPARAM wparam, LPARAM lparam);
+  void OnHookCreate(HWND window, const CBT_CREATEWNDA& create);
+  // Detaches and frees one form skin object (already taken out of FormSkins).
+  void FreeFormSkin(TWinSkinForm* formSkin, bool detach);
+  void DropFormSkinsOf(TSkinData* data);
 
+  std::unique_ptr<LiveFormSkins> live_;
   std::unique_ptr<fw::TTimer> timer_;
   std::vector<TWinSkinForm*> form_skins_;
   std::vector<TWinSkinPopMenu*> popup_skins_;
@@ -100,6 +111,8 @@ TSkinManage* SkinManager();
 TSkinManage& EnsureSkinManager();
 // Runs the manager's destruction (as at process end): every form skin detached, hook removed.
 void DestroySkinManager();
+// True once the manager is being destroyed: the hook then only passes calls on.
+bool HooksOff();
 
 // Platform facts and optional user32 functions, looked up once at start.
 struct SkinPlatform {
@@ -124,5 +137,9 @@ fw::TWinControl* FindControl(HWND window);
 
 // Class name of a window (at most 100 characters).
 std::string WindowClassName(HWND window);
+// ASCII lower case (class names).
+std::string LowerAscii(std::string text);
+// The module the skin engine is linked into.
+HINSTANCE EngineModule();
 
 }  // namespace skin
