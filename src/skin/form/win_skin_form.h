@@ -6,11 +6,15 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "common/geometry.h"
 #include "framework/component.h"
 #include "framework/handles.h"
+#include "framework/messages.h"
+#include "framework/types.h"
 #include "skin/form/frame_geometry.h"
 
 namespace fw {
@@ -31,6 +35,9 @@ constexpr int32_t kSkinRefreshing = 3;
 constexpr int32_t kSkinDetaching = 4;
 constexpr int32_t kSkinResizing = 5;
 constexpr int32_t kSkinDead = 6;
+
+// The theme engine's caption-draw message; swallowed so that it draws no native caption.
+constexpr UINT kThemeCaptionDraw = 0xAE;
 
 class TWinSkinForm : public fw::TComponent {
   FW_CLASS()
@@ -75,6 +82,7 @@ class TWinSkinForm : public fw::TComponent {
   bool IsChild = false;
   bool IsUnicode = false;
   bool RightToLeft = false;
+  bool HasThickFrame = false;
   FrameMetrics Metrics() const { return metrics_; }
   // The skinned menu bar (owned as a component), or null.
   TWinSkinMenu* MenuBar = nullptr;
@@ -85,11 +93,114 @@ class TWinSkinForm : public fw::TComponent {
 
   // The window procedure in force before subclassing (null until subclassed).
   WNDPROC OldWindowProc() const { return old_window_proc_; }
+  // The procedure installed by subclassing (one static procedure; the window leads to the object).
+  static WNDPROC SkinWindowProc();
+  bool Subclassed() const { return subclassed_; }
+
+  // Further fields of the form skin.
+  std::wstring CaptionSuffix = L"  ";
+  std::wstring CaptionPrefix = L" ";
+  RECT SavedClientRect{};
+  RECT FrameDelta{};
+  DWORD LastSysMenuClick = 0;
+  int32_t DoubleClickTime = 0;
+  int32_t CaptionTextWidth = 0;
+  HWND OwnerWindow = nullptr;
+  int32_t SmallIconSize = 16;
+  std::wstring DialogCaption;
+  common::Rect CaptionTextRect;
+  common::Rect CaptionTextBox;
+  int32_t RightButtonsWidth = 0;  // caption buttons come later: no right-aligned buttons yet
+  HWND MdiClientWindow = nullptr;
+  HMENU NativeMenu = nullptr;
+  HMENU SystemMenu = nullptr;
+  fw::TColor SavedColor = 0;
+  uint32_t WindowStyle = 0;
+  int32_t WindowWidth = 0;
+  int32_t WindowHeight = 0;
+  int32_t RegionWidth = 0;
+  int32_t RegionHeight = 0;
+  std::string ClassNameForEvents;
+  fw::TTimer* HoverTimer = nullptr;  // owned as a component
+  // The form object's handler before ours (empty when not hooked).
+  fw::TWndMethod OldControlProc;
+
+  HFONT CaptionFont() const { return caption_font_.get(); }
+  HBITMAP IconBitmap() const { return icon_bitmap_.get(); }
+  FrameTraits Traits() const;
+
+  // Every message of the window comes here first (the three tables).
+  LRESULT WindowProcedure(UINT msg, WPARAM wparam, LPARAM lparam);
+  // The previous procedure's answer (CallWindowProcA/W by the window's character set).
+  LRESULT PassOn(UINT msg, WPARAM wparam, LPARAM lparam);
+
+  // Border sizes from the skin (and, later, the caption buttons).
+  void ComputeBorders();
+  void BuildIconBitmap();
+  void ReadWindowState();
 
  private:
-  // Filled by the form skin object's implementation.
+  friend struct FormProcAccess;
+  void DeriveFields();
+  void Subclass();
+  void Unsubclass();
+  void HookControlProc();
+  void UnhookControlProc();
+  void SubclassMdiClient();
+  void UnsubclassMdiClient();
+  void Activate();
+  void FreeMenuBar(bool restoreNative);
+  void ReleaseHandlers();
+  void RestoreClientPlacement(const RECT& clientOnScreen);
+  void HoverTick();
+  void CreateMenuBar();
+  std::vector<fw::TCustomForm*> OwnedForms() const;
+  bool Destroying() const;
+
+  // Message handling pieces.
+  LRESULT FirstTable(UINT msg, WPARAM wparam, LPARAM lparam, bool& handled);
+  LRESULT SecondTable(UINT msg, WPARAM wparam, LPARAM lparam, bool& handled);
+  LRESULT ThirdTable(UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT OnSize(WPARAM wparam, LPARAM lparam);
+  LRESULT OnNcCalcSize(WPARAM wparam, LPARAM lparam);
+  LRESULT OnNcHitTest(WPARAM wparam, LPARAM lparam);
+  LRESULT OnNcPaint(WPARAM wparam, LPARAM lparam);
+  LRESULT OnNcActivate(WPARAM wparam, LPARAM lparam);
+  LRESULT OnNcMouse(UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT OnSysCommand(WPARAM wparam, LPARAM lparam);
+  LRESULT OnMenuChanged(UINT msg, WPARAM wparam, LPARAM lparam, bool fromForm);
+  void OpenMenuAt(POINT screen);
+  void FormHandler(fw::TMessage& msg);
+  bool FormDialogChar(fw::TMessage& msg);
+  LRESULT MdiClientProcedure(HWND client, UINT msg, WPARAM wparam, LPARAM lparam);
+  common::Point WindowPointFromScreen(POINT screen) const;
+
+  static LRESULT CALLBACK StaticProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK StaticMdiClientProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
+
   FrameMetrics metrics_;
   WNDPROC old_window_proc_ = nullptr;
+  bool subclassed_ = false;
+  bool attached_ = false;
+  bool control_proc_hooked_ = false;
+  bool activated_once_ = false;
+  bool hidden_on_attach_ = false;
+  bool saved_menu_update_ = true;
+  bool had_sysmenu_style_ = false;
+  bool color_saved_ = false;
+  int32_t menu_removed_height_ = 0;  // the native client grew by this when the menu went
+  WNDPROC old_mdi_client_proc_ = nullptr;
+  fw::UniqueFont caption_font_;
+  fw::UniqueBitmap icon_bitmap_;
+  // Cleared when the object goes: handlers still bound to it then only forward.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
+
+// Tool-bar painters (set up by the control classification for tool bars without their own).
+// Background: the skin's tool-bar background stretched over r, unless missing or xoToolbarBK.
+void PaintToolBarBack(const TWinSkinForm& form, HDC dc, const RECT& r);
+// Custom-draw state bits are the platform's CDIS_* values. True when the button was drawn; the
+// text colour the button asks for goes to textColor (unchanged when the skin gives none).
+bool PaintToolButton(const TWinSkinForm& form, HDC dc, const RECT& bounds, UINT itemState, COLORREF& textColor);
 
 }  // namespace skin
