@@ -33,12 +33,14 @@ bool OldMenuPlatform() {
 
 fw::UniqueFont MakeMenuFont() {
   NONCLIENTMETRICSA ncm{};
-  ncm.cbSize = sizeof(ncm);
-  if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) return {};
+  ncm.cbSize = 340;  // the record without the padded-border field, accepted by every version
+  if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &ncm, 0)) return {};
   return fw::UniqueFont(CreateFontIndirectA(&ncm.lfMenuFont));
 }
 
 }  // namespace
+
+FW_DEFINE_CLASS(TWinSkinMenu, fw::TComponent)
 
 void TMenuBtn::Paint() {
   if (Bar && Visible) Bar->PaintButton(*this);
@@ -47,7 +49,14 @@ void TMenuBtn::Paint() {
 TWinSkinMenu::TWinSkinMenu(TWinSkinForm* owner, fw::TMenu* frameworkMenu)
     : fw::TComponent(owner), FrameworkMenu(frameworkMenu), SkinForm(owner), menu_font_(MakeMenuFont()) {
   if (owner) SkinDataRef = owner->SkinDataRef;
-  if (FrameworkMenu) FrameworkMenu->FreeNotification(this);
+  WatchFrameworkMenu();
+}
+
+void TWinSkinMenu::WatchFrameworkMenu() {
+  if (FrameworkMenu == watched_menu_) return;
+  if (watched_menu_) watched_menu_->RemoveFreeNotification(this);
+  watched_menu_ = FrameworkMenu;
+  if (watched_menu_) watched_menu_->FreeNotification(this);
 }
 
 TWinSkinMenu::~TWinSkinMenu() {
@@ -60,16 +69,21 @@ TWinSkinMenu::~TWinSkinMenu() {
     t = MenuBarTracking{};
     EndMenu();
   }
-  if (FrameworkMenu) FrameworkMenu->RemoveFreeNotification(this);
+  if (watched_menu_) watched_menu_->RemoveFreeNotification(this);
   FreeButtons();
 }
 
 void TWinSkinMenu::Notification(fw::TComponent* component, fw::TOperation operation) {
   fw::TComponent::Notification(component, operation);
-  if (operation != fw::TOperation::opRemove || !FrameworkMenu) return;
-  if (component == FrameworkMenu) {
-    FrameworkMenu = nullptr;
-    for (auto& b : BarButtons) b->FrameworkItem = nullptr;
+  if (operation != fw::TOperation::opRemove || !watched_menu_) return;
+  if (component == watched_menu_) {
+    watched_menu_ = nullptr;
+    if (FrameworkMenu == component) FrameworkMenu = nullptr;
+    // Drop-downs that were the framework items' own handles went with them.
+    for (auto& b : BarButtons) {
+      if (b->FrameworkItem) b->SubMenu = nullptr;
+      b->FrameworkItem = nullptr;
+    }
   }
 }
 
@@ -112,6 +126,7 @@ void TWinSkinMenu::Rebuild() {
   if (!window) return;
   if (HMENU current = GetMenu(window)) MenuHandle = current;
   if (!MenuHandle || !IsMenu(MenuHandle)) return;
+  WatchFrameworkMenu();
   FreeButtons();
 
   if (OldMenuPlatform() && FrameworkMenu) {
@@ -172,6 +187,7 @@ void TWinSkinMenu::Rebuild() {
 void TWinSkinMenu::RebuildFromMenu(HMENU menu) {
   if (menu && IsMenu(menu)) MenuHandle = menu;
   if (!MenuHandle || !IsMenu(MenuHandle)) return;
+  WatchFrameworkMenu();
   FreeButtons();
   const int count = GetMenuItemCount(MenuHandle);
   for (int pos = 0; pos < count; ++pos) {

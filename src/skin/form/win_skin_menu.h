@@ -119,6 +119,8 @@ class TWinSkinMenu : public fw::TComponent {
 
  private:
   TSkinData* Data() const;
+  // FrameworkMenu may be assigned directly: the bar asks to be told when that menu goes.
+  void WatchFrameworkMenu();
   TMenuBtn* AddButton();
   void FreeButtons();
   common::Rect Strip() const;
@@ -129,6 +131,7 @@ class TWinSkinMenu : public fw::TComponent {
   fw::UniqueBitmap bar_bitmap_;
   common::Size bar_bitmap_size_;
   fw::UniqueFont menu_font_;
+  fw::TMenu* watched_menu_ = nullptr;
   // Cleared when the bar goes: code that ran a menu loop checks it before touching the bar again.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

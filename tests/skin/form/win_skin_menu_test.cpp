@@ -1,0 +1,598 @@
+// The skinned menu bar on a real window with a native menu: the bar takes the items and removes
+// the native menu, clicks post the item's command, drop-downs open with TrackPopupMenu and the
+// arrow keys and the mouse move between them, and the strip is painted from the skin.
+#include <windows.h>
+#include <windowsx.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/menus.h"
+#include "skin/data/nine_slice.h"
+#include "skin/data/skin_data.h"
+#include "skin/form/frame_painter.h"
+#include "skin/form/win_skin_form.h"
+#include "skin/form/win_skin_menu.h"
+#include "support/paths.h"
+#include "support/screenshot.h"
+
+namespace {
+
+using skin::Rect;
+
+constexpr UINT kOpen = 101, kSave = 102, kCut = 201, kPaste = 202, kRun = 300, kOff = 400, kOffItem = 401,
+               kAbout = 501, kFileCmd = 10, kEditCmd = 20, kOffCmd = 40, kHelpCmd = 50;
+constexpr skin::FrameMetrics kMetrics{4, 30, 6, 5, 20};
+constexpr COLORREF kBarColour = RGB(0x20, 0x80, 0x80);
+constexpr COLORREF kTextColour = RGB(0xFF, 0x00, 0x00);
+constexpr COLORREF kShadowColour = RGB(0x00, 0xFF, 0x00);
+constexpr COLORREF kHilightColour = RGB(0x00, 0x00, 0xFF);
+
+// The bar with the test's frame sizes instead of a skinned frame's.
+class TestMenu : public skin::TWinSkinMenu {
+ public:
+  using TWinSkinMenu::TWinSkinMenu;
+  skin::FrameMetrics HostMetrics() const override { return kMetrics; }
+};
+
+struct WindowLog {
+  std::vector<UINT> Commands;
+  TestMenu* Bar = nullptr;
+};
+WindowLog g_log;
+
+POINT WindowOrigin(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  return {r.left, r.top};
+}
+
+// Routes the non-client mouse to the bar by point, as the form skin object does.
+LRESULT CALLBACK TestProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND:
+      g_log.Commands.push_back(LOWORD(wp));
+      return 0;
+    case WM_NCMOUSEMOVE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+      if (g_log.Bar) {
+        const POINT o = WindowOrigin(w);
+        if (g_log.Bar->HandleNcMouse(msg, {GET_X_LPARAM(lp) - o.x, GET_Y_LPARAM(lp) - o.y})) return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(w, msg, wp, lp);
+}
+
+void Pump(DWORD ms) {
+  const DWORD end = GetTickCount() + ms;
+  do {
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&m);
+      DispatchMessageA(&m);
+    }
+    Sleep(5);
+  } while (static_cast<int32_t>(end - GetTickCount()) > 0);
+}
+
+// File, Edit (drop-downs), Run (a plain command), Off (disabled drop-down), Help (drop-down).
+HMENU BuildNativeMenu() {
+  HMENU bar = CreateMenu();
+  auto popup = [&](UINT id, const char* caption, std::vector<std::pair<UINT, const char*>> items, UINT flags = 0) {
+    HMENU sub = CreatePopupMenu();
+    for (auto& [cmd, text] : items) AppendMenuA(sub, MF_STRING, cmd, text);
+    MENUITEMINFOA mii{};
+    mii.cbSize = sizeof(mii);
+    mii.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_STRING | MIIM_STATE;
+    mii.wID = id;
+    mii.hSubMenu = sub;
+    mii.fState = flags;
+    mii.dwTypeData = const_cast<char*>(caption);
+    InsertMenuItemA(bar, static_cast<UINT>(GetMenuItemCount(bar)), TRUE, &mii);
+  };
+  popup(kFileCmd, "&File", {{kOpen, "&Open"}, {kSave, "&Save"}});
+  popup(kEditCmd, "&Edit", {{kCut, "Cu&t"}, {kPaste, "&Paste"}});
+  AppendMenuA(bar, MF_STRING, kRun, "&Run");
+  popup(kOffCmd, "&Off", {{kOffItem, "Nothing"}}, MFS_GRAYED);
+  popup(kHelpCmd, "&Help", {{kAbout, "&About"}});
+  return bar;
+}
+
+// Bar image: two stacked frames of 60 x 20, frame 1 blue 0x10, frame 2 blue 0x20, red from the
+// column so the composition shows in the pixels.
+skin::Bitmap BarImage() {
+  skin::Bitmap b(60, 40);
+  for (int32_t y = 0; y < 40; ++y)
+    for (int32_t x = 0; x < 60; ++x)
+      b.SetPixel(x, y, skin::Rgb(static_cast<uint8_t>(x * 4), static_cast<uint8_t>(0x40 + y % 20), y < 20 ? 0x10 : 0x20));
+  return b;
+}
+
+// Table colours are this test's; the skin counts as loaded.
+void UseTestColours(skin::TSkinData& data, bool withImage, int32_t tile) {
+  skin::SkinDefinition& s = data.Skin();
+  s.SkinColors[skin::kScMenubar] = static_cast<skin::Colour>(kBarColour);
+  s.SkinColors[skin::kScMenuBarText] = static_cast<skin::Colour>(kTextColour);
+  s.SkinColors[skin::kScButtonShadow] = static_cast<skin::Colour>(kShadowColour);
+  s.SkinColors[skin::kScButtonHilight] = static_cast<skin::Colour>(kHilightColour);
+  s.MenuBarSkin.reset();
+  if (withImage) {
+    s.MenuBarSkin = std::make_unique<skin::TDataSkinObject>("MenuBar");
+    s.MenuBarSkin->Bitmap = BarImage();
+    s.MenuBarSkin->Frame = 2;
+    s.MenuBarSkin->Tile = tile;
+    s.MenuBarSkin->SetMargins({7, 0, 9, 0});
+  }
+  s.SkinEmpty = false;
+}
+
+// A memory DC over a DIB section; what PaintBar draws is read back as our bitmap.
+struct Surface {
+  explicit Surface(skin::Size size) : dib(size), dc(CreateCompatibleDC(nullptr)) {
+    old = SelectObject(dc.get(), dib.get());
+  }
+  ~Surface() { SelectObject(dc.get(), old); }
+  skin::Bitmap Pixels() const { return dib.ToBitmap(); }
+  skin::DibSection dib;
+  fw::UniqueMemDc dc;
+  HGDIOBJ old = nullptr;
+};
+
+class MenuBarTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = TestProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "MenuBarTestWindow";
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    RegisterClassA(&wc);
+    window_ = CreateWindowExA(0, "MenuBarTestWindow", "menu bar", WS_OVERLAPPEDWINDOW, 100, 80, 420, 260, nullptr,
+                              BuildNativeMenu(), wc.hInstance, nullptr);
+    ASSERT_NE(window_, nullptr);
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    Pump(50);
+    data_ = std::make_unique<skin::TSkinData>(nullptr);
+    UseTestColours(*data_, true, 1);
+    form_ = std::make_unique<skin::TWinSkinForm>(nullptr);
+    form_->WindowHandle = window_;
+    form_->SkinDataRef = data_.get();
+    GetWindowRect(window_, &form_->ScreenRect);
+    bar_ = new TestMenu(form_.get(), nullptr);
+    g_log = {};
+    g_log.Bar = bar_;
+  }
+
+  void TearDown() override {
+    g_log.Bar = nullptr;
+    delete bar_;
+    bar_ = nullptr;
+    form_.reset();
+    if (window_) {
+      HMENU menu = GetMenu(window_);
+      DestroyWindow(window_);
+      if (menu) DestroyMenu(menu);
+    }
+    data_.reset();
+  }
+
+  // Rebuilds and lays out; the native menu handle is kept to be freed at the end.
+  void BuildBar() {
+    native_ = GetMenu(window_);
+    bar_->Rebuild();
+    bar_->Layout();
+  }
+
+  skin::TMenuBtn* Button(size_t i) { return bar_->BarButtons.at(i).get(); }
+
+  HWND window_ = nullptr;
+  HMENU native_ = nullptr;
+  std::unique_ptr<skin::TSkinData> data_;
+  std::unique_ptr<skin::TWinSkinForm> form_;
+  TestMenu* bar_ = nullptr;
+};
+
+TEST_F(MenuBarTest, RebuildTakesTheItemsAndRemovesTheNativeMenu) {
+  HMENU native = GetMenu(window_);
+  ASSERT_NE(native, nullptr);
+  BuildBar();
+  EXPECT_EQ(GetMenu(window_), nullptr);
+  EXPECT_EQ(bar_->MenuHandle, native);
+  struct Want {
+    const wchar_t* caption;
+    UINT command;
+    bool enabled, sub;
+  };
+  const Want want[] = {{L"&File", kFileCmd, true, true},
+                       {L"&Edit", kEditCmd, true, true},
+                       {L"&Run", kRun, true, false},
+                       {L"&Off", kOffCmd, false, true},
+                       {L"&Help", kHelpCmd, true, true}};
+  ASSERT_EQ(bar_->BarButtons.size(), std::size(want));
+  for (size_t i = 0; i < std::size(want); ++i) {
+    const skin::TMenuBtn* b = Button(i);
+    EXPECT_EQ(b->Caption, want[i].caption) << i;
+    EXPECT_EQ(b->Command, want[i].command) << i;
+    EXPECT_EQ(b->ItemEnabled, want[i].enabled) << i;
+    EXPECT_EQ(b->SubMenu != nullptr, want[i].sub) << i;
+    EXPECT_EQ(b->SubMenu, GetSubMenu(native, static_cast<int>(i))) << i;
+    EXPECT_EQ(b->Index, static_cast<int32_t>(i));
+    EXPECT_TRUE(b->Visible);
+  }
+  // Laid out one after the other from the bar image's left margin + 4, one pixel short of the
+  // strip's bottom.
+  EXPECT_EQ(Button(0)->Rect.left, kMetrics.BorderLeft + 7 + 4);
+  for (size_t i = 0; i < std::size(want); ++i) {
+    EXPECT_EQ(Button(i)->Rect.top, kMetrics.BorderTop);
+    EXPECT_EQ(Button(i)->Rect.bottom, kMetrics.BorderTop + kMetrics.MenuBarHeight - 1);
+    EXPECT_GT(Button(i)->Rect.Width(), 10);
+    if (i > 0) {
+      EXPECT_EQ(Button(i)->Rect.left, Button(i - 1)->Rect.right);
+    }
+  }
+  const Rect r = Button(1)->Rect;
+  EXPECT_EQ(bar_->ButtonAtPoint({r.left + 2, r.top + 3}), Button(1));
+  EXPECT_EQ(bar_->ButtonAtPoint({r.left, r.bottom}), nullptr);
+  EXPECT_EQ(bar_->FindAccelButton(L'h'), Button(4));
+  EXPECT_EQ(bar_->FindAccelButton(L'f'), Button(0));
+  EXPECT_EQ(bar_->FindAccelButton(L'o'), nullptr) << "disabled";
+  EXPECT_EQ(bar_->FindAccelButton(L'R'), Button(2));
+  EXPECT_EQ(bar_->FindAccelButton(L'x'), nullptr);
+}
+
+TEST_F(MenuBarTest, FrameworkItemsGiveCaptionsEnablingAndDropDowns) {
+  fw::TMainMenu menu(nullptr);
+  fw::TMenuItem* file = fw::NewItem(&menu, "file", "文件(&F)");
+  fw::TMenuItem* open = fw::NewItem(&menu, "open", "打开(&O)");
+  fw::TMenuItem* tools = fw::NewItem(&menu, "tools", "工具(&T)");
+  menu.Items()->Add(file);
+  file->Add(open);
+  menu.Items()->Add(tools);
+  tools->SetEnabled(false);
+  menu.Rebuild();
+  HMENU old = GetMenu(window_);
+  SetMenu(window_, menu.Handle());
+  DestroyMenu(old);
+  bar_->FrameworkMenu = &menu;
+  bar_->MenuHandle = nullptr;
+  bar_->Rebuild();
+  EXPECT_EQ(GetMenu(window_), nullptr);
+  ASSERT_EQ(bar_->BarButtons.size(), 2u);
+  EXPECT_EQ(Button(0)->Caption, L"文件(&F)");
+  EXPECT_EQ(Button(0)->FrameworkItem, file);
+  EXPECT_EQ(Button(0)->SubMenu, file->Handle());
+  EXPECT_EQ(Button(0)->Command, file->Command());
+  EXPECT_EQ(Button(1)->FrameworkItem, tools);
+  EXPECT_FALSE(Button(1)->ItemEnabled);
+  EXPECT_EQ(Button(1)->SubMenu, nullptr) << "no sub-items, no drop-down";
+  bar_->Layout();
+  EXPECT_EQ(bar_->FindAccelButton(L'F'), Button(0));
+  EXPECT_EQ(bar_->FindAccelButton(L't'), nullptr) << "disabled";
+}
+
+TEST_F(MenuBarTest, FrameworkMenuGoingFirstLeavesNoDanglingItems) {
+  auto menu = std::make_unique<fw::TMainMenu>(nullptr);
+  fw::TMenuItem* file = fw::NewItem(menu.get(), "file", "&File");
+  menu->Items()->Add(file);
+  file->Add(fw::NewItem(menu.get(), "open", "&Open"));
+  menu->Rebuild();
+  HMENU old = GetMenu(window_);
+  SetMenu(window_, menu->Handle());
+  DestroyMenu(old);
+  bar_->FrameworkMenu = menu.get();
+  bar_->MenuHandle = nullptr;
+  bar_->Rebuild();
+  ASSERT_EQ(bar_->BarButtons.size(), 1u);
+  menu.reset();
+  EXPECT_EQ(bar_->FrameworkMenu, nullptr);
+  EXPECT_EQ(Button(0)->FrameworkItem, nullptr);
+  EXPECT_EQ(Button(0)->SubMenu, nullptr);
+  EXPECT_FALSE(bar_->OpenMenuItem(Button(0)));
+}
+
+// What a timer saw while drop-downs were open, and what it does to them.
+struct TrackScript {
+  std::vector<int32_t> OpenSeen;       // open index at each tick, changes only
+  std::vector<HMENU> MenusSeen;        // the visible drop-down's menu, changes only
+  std::vector<std::pair<int32_t, UINT>> KeysAt;  // at open index, post this key (once each)
+  std::vector<std::pair<int32_t, POINT>> MoveAt;  // at open index, put the cursor there
+  int32_t StopAt = -2;                 // open index at which the menu is ended
+  bool DeleteBarAtFirst = false;
+  bool StopWhenDone = false;           // end the menu a few ticks after the last key or move
+  int IdleTicks = 0;
+  int Ticks = 0;
+  TestMenu** Bar = nullptr;
+};
+TrackScript g_script;
+
+HWND VisibleDropDown() {
+  HWND w = FindWindowA("#32768", nullptr);
+  return w && IsWindowVisible(w) ? w : nullptr;
+}
+
+void CALLBACK ScriptTick(HWND, UINT, UINT_PTR, DWORD) {
+  TrackScript& s = g_script;
+  if (++s.Ticks > 200) {  // safety: never leave a menu open
+    EndMenu();
+    return;
+  }
+  const int32_t open = skin::SharedMenuTracking().OpenIndex;
+  HWND drop = VisibleDropDown();
+  if (!drop || open < 0) return;
+  HMENU shown = reinterpret_cast<HMENU>(SendMessageA(drop, 0x01E1 /* MN_GETHMENU */, 0, 0));
+  if (s.OpenSeen.empty() || s.OpenSeen.back() != open) s.OpenSeen.push_back(open);
+  if (shown && (s.MenusSeen.empty() || s.MenusSeen.back() != shown)) s.MenusSeen.push_back(shown);
+  if (s.DeleteBarAtFirst && s.Bar && *s.Bar) {
+    g_log.Bar = nullptr;
+    delete *s.Bar;
+    *s.Bar = nullptr;
+    return;
+  }
+  if (open == s.StopAt) {
+    EndMenu();
+    return;
+  }
+  for (auto it = s.KeysAt.begin(); it != s.KeysAt.end(); ++it) {
+    if (it->first != open) continue;
+    PostMessageA(drop, WM_KEYDOWN, it->second, 0);
+    s.KeysAt.erase(it);
+    return;
+  }
+  for (auto it = s.MoveAt.begin(); it != s.MoveAt.end(); ++it) {
+    if (it->first != open) continue;
+    SetCursorPos(it->second.x, it->second.y);
+    s.MoveAt.erase(it);
+    return;
+  }
+  if (s.StopWhenDone && s.KeysAt.empty() && s.MoveAt.empty() && ++s.IdleTicks > 4) EndMenu();
+}
+
+// Runs f with the script's timer ticking every 60 ms; answers whether a drop-down was seen.
+template <class F>
+void WithScript(F f) {
+  const UINT_PTR timer = SetTimer(nullptr, 0, 60, ScriptTick);
+  f();
+  KillTimer(nullptr, timer);
+}
+
+TEST_F(MenuBarTest, PlainCommandItemPostsItsCommandAndOpensNothing) {
+  BuildBar();
+  g_script = {};
+  bool opened = true;
+  WithScript([&] { opened = bar_->OpenMenuItem(Button(2)); });
+  EXPECT_FALSE(opened);
+  EXPECT_FALSE(form_->MenuTracking);
+  Pump(50);
+  EXPECT_EQ(g_log.Commands, std::vector<UINT>{kRun});
+  EXPECT_TRUE(g_script.OpenSeen.empty());
+
+  // The same through a press in the bar.
+  g_log.Commands.clear();
+  const POINT o = WindowOrigin(window_);
+  const Rect r = Button(2)->Rect;
+  WithScript([&] {
+    SendMessageA(window_, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(o.x + r.left + 3, o.y + r.top + 3));
+  });
+  Pump(50);
+  EXPECT_EQ(g_log.Commands, std::vector<UINT>{kRun});
+  EXPECT_TRUE(g_script.OpenSeen.empty());
+}
+
+TEST_F(MenuBarTest, DisabledItemPostsItsCommandButOpensNoDropDown) {
+  BuildBar();
+  g_script = {};
+  g_script.StopAt = 3;
+  WithScript([&] { bar_->OpenMenuItem(Button(3)); });
+  Pump(50);
+  EXPECT_EQ(g_log.Commands, std::vector<UINT>{kOffCmd});
+  EXPECT_TRUE(g_script.MenusSeen.empty());
+  EXPECT_FALSE(form_->MenuTracking);
+  EXPECT_EQ(skin::SharedMenuTracking().Hook, nullptr);
+}
+
+TEST_F(MenuBarTest, ArrowKeysAtTheEndsWrapAroundTheBar) {
+  BuildBar();
+  struct Case {
+    size_t start;
+    UINT key;
+    int32_t next;
+  };
+  // Run (2) and the disabled Off (3) have no drop-down to switch to.
+  const Case cases[] = {{4, VK_RIGHT, 0}, {0, VK_LEFT, 4}, {1, VK_RIGHT, 4}, {4, VK_LEFT, 1}};
+  for (const Case& c : cases) {
+    g_script = {};
+    g_script.KeysAt = {{static_cast<int32_t>(c.start), c.key}};
+    g_script.StopAt = c.next;
+    g_log.Commands.clear();
+    WithScript([&] { EXPECT_TRUE(bar_->OpenMenuItem(Button(c.start))); });
+    Pump(50);
+    EXPECT_EQ(g_script.OpenSeen, (std::vector<int32_t>{static_cast<int32_t>(c.start), c.next}))
+        << c.start << " key " << c.key;
+    EXPECT_EQ(g_script.MenusSeen, (std::vector<HMENU>{Button(c.start)->SubMenu, Button(c.next)->SubMenu}))
+        << c.start;
+    EXPECT_EQ(g_log.Commands, (std::vector<UINT>{Button(c.start)->Command, Button(c.next)->Command}));
+    EXPECT_FALSE(form_->MenuTracking);
+    EXPECT_EQ(skin::SharedMenuTracking().Hook, nullptr);
+    EXPECT_EQ(skin::SharedMenuTracking().OpenIndex, -1);
+  }
+}
+
+TEST_F(MenuBarTest, MouseMovingAcrossTheBarSwitchesDropDowns) {
+  BuildBar();
+  const POINT o = WindowOrigin(window_);
+  const Rect edit = Button(1)->Rect;
+  const Rect run = Button(2)->Rect;
+  g_script = {};
+  // Over Run (no drop-down) nothing changes; over Edit its drop-down replaces File's.
+  g_script.MoveAt = {{0, {o.x + run.left + 4, o.y + run.top + 4}}};
+  g_script.StopWhenDone = true;
+  SetCursorPos(o.x + 200, o.y + 200);
+  WithScript([&] { bar_->OpenMenuItem(Button(0)); });
+  Pump(50);
+  EXPECT_EQ(g_script.OpenSeen, std::vector<int32_t>{0}) << "a plain item is not opened by passing over it";
+  EXPECT_EQ(g_log.Commands, std::vector<UINT>{kFileCmd});
+
+  g_script = {};
+  g_log.Commands.clear();
+  g_script.MoveAt = {{0, {o.x + edit.left + 4, o.y + edit.top + 4}}};
+  g_script.StopAt = 1;
+  WithScript([&] { bar_->OpenMenuItem(Button(0)); });
+  Pump(50);
+  EXPECT_EQ(g_script.OpenSeen, (std::vector<int32_t>{0, 1}));
+  EXPECT_EQ(g_log.Commands, (std::vector<UINT>{kFileCmd, kEditCmd}));
+}
+
+TEST_F(MenuBarTest, KeyMenuOpensTheAcceleratorsItemOrTheFirst) {
+  BuildBar();
+  struct Case {
+    wchar_t ch;
+    bool found;
+    int32_t index;
+  };
+  const Case cases[] = {{0, true, 0}, {L'e', true, 1}, {L'H', true, 4}, {L'z', false, -1}, {L'f', true, 0}};
+  for (const Case& c : cases) {
+    g_script = {};
+    g_script.StopAt = c.index;
+    WithScript([&] { EXPECT_EQ(bar_->HandleKeyMenu(c.ch), c.found) << static_cast<int>(c.ch); });
+    if (c.found) {
+      EXPECT_EQ(g_script.OpenSeen, std::vector<int32_t>{c.index}) << static_cast<int>(c.ch);
+    }
+  }
+}
+
+TEST_F(MenuBarTest, BarGoingWhileItsDropDownIsOpen) {
+  BuildBar();
+  g_script = {};
+  g_script.DeleteBarAtFirst = true;
+  g_script.Bar = &bar_;
+  WithScript([&] { bar_->OpenMenuItem(Button(0)); });
+  EXPECT_EQ(bar_, nullptr);
+  EXPECT_EQ(skin::SharedMenuTracking().Hook, nullptr);
+  EXPECT_EQ(skin::SharedMenuTracking().Bar, nullptr);
+  EXPECT_EQ(VisibleDropDown(), nullptr);
+}
+
+// Pixels of PaintBar in a memory DC: the strip at (10, 5) of a 300 x 40 surface.
+class MenuBarPaintTest : public MenuBarTest {
+ protected:
+  static constexpr Rect kStrip{10, 5, 250, 25};
+  skin::Bitmap Paint() {
+    Surface s({300, 40});
+    bar_->PaintBar(s.dc.get(), kStrip);
+    return s.Pixels();
+  }
+  static int Count(const skin::Bitmap& b, const Rect& r, COLORREF c) {
+    int n = 0;
+    for (int32_t y = r.top; y < r.bottom; ++y)
+      for (int32_t x = r.left; x < r.right; ++x) n += b.Pixel(x, y) == static_cast<skin::Colour>(c);
+    return n;
+  }
+  // The strip's background alone, as the bar image composes it.
+  skin::Bitmap Background(bool active) {
+    const skin::TDataSkinObject& o = *data_->Skin().MenuBarSkin;
+    Surface s({kStrip.Width(), kStrip.Height()});
+    const Rect local{0, 0, kStrip.Width(), kStrip.Height()};
+    if (o.Tile == 1) {
+      skin::DrawCompositeSkinBitmap(s.dc.get(), local, o.Bitmap, true, false, false, 2, active ? 1 : 2, o.GetMargins());
+    } else {
+      skin::StretchThreeSlice(s.dc.get(), local, o.Bitmap, true, false, 2, active ? 1 : 2, o.LeftWidth, o.RightWidth);
+    }
+    return s.Pixels();
+  }
+  // Pixels of the strip outside every button equal the background.
+  void ExpectBackgroundOutsideButtons(const skin::Bitmap& got, const skin::Bitmap& want) {
+    int differ = 0;
+    for (int32_t y = 0; y < kStrip.Height(); ++y)
+      for (int32_t x = 0; x < kStrip.Width(); ++x) {
+        const skin::Point window{x + kStrip.left, y + kStrip.top};
+        bool inButton = false;
+        for (const auto& b : bar_->BarButtons) inButton |= b->Rect.Contains(window);
+        if (!inButton) differ += got.Pixel(window.x, window.y) != want.Pixel(x, y);
+      }
+    EXPECT_EQ(differ, 0);
+  }
+};
+
+TEST_F(MenuBarPaintTest, EmptyBarPaintsOnlyTheBackground) {
+  HMENU empty = CreateMenu();
+  HMENU old = GetMenu(window_);
+  SetMenu(window_, empty);
+  DestroyMenu(old);
+  BuildBar();
+  EXPECT_TRUE(bar_->BarButtons.empty());
+  for (int32_t tile : {1, 0}) {
+    UseTestColours(*data_, true, tile);
+    const skin::Bitmap got = Paint();
+    const skin::Bitmap want = Background(true);
+    int differ = 0;
+    for (int32_t y = 0; y < kStrip.Height(); ++y)
+      for (int32_t x = 0; x < kStrip.Width(); ++x) differ += got.Pixel(x + kStrip.left, y + kStrip.top) != want.Pixel(x, y);
+    EXPECT_EQ(differ, 0) << "tile " << tile;
+    EXPECT_EQ(got.Pixel(kStrip.left - 1, kStrip.top), skin::kBlack) << "nothing outside the strip";
+    EXPECT_EQ(got.Pixel(kStrip.right, kStrip.bottom - 1), skin::kBlack);
+  }
+  UseTestColours(*data_, false, 0);
+  const skin::Bitmap plain = Paint();
+  EXPECT_EQ(Count(plain, kStrip, kBarColour), kStrip.Width() * kStrip.Height()) << "no image: the Menubar colour";
+}
+
+TEST_F(MenuBarPaintTest, BackgroundFromTheImageAndCaptionsInTheTextColours) {
+  BuildBar();
+  for (bool active : {true, false}) {
+    form_->IsActive = active;
+    const skin::Bitmap got = Paint();
+    const skin::Bitmap want = Background(active);
+    // The ends keep the image's margins: column 0 of the strip is column 0 of the frame.
+    EXPECT_EQ(skin::BlueOf(got.Pixel(kStrip.left, kStrip.top + 3)), active ? 0x10 : 0x20);
+    EXPECT_EQ(bar_->BarRect, kStrip);
+    ExpectBackgroundOutsideButtons(got, want);
+    // Enabled captions in MenuBarText, the disabled one in ButtonShadow and never in MenuBarText.
+    for (size_t i = 0; i < bar_->BarButtons.size(); ++i) {
+      const Rect r = Button(i)->Rect;
+      EXPECT_EQ(r.top, kStrip.top);
+      if (i == 3) {
+        EXPECT_GT(Count(got, r, kShadowColour), 3) << i;
+        EXPECT_EQ(Count(got, r, kTextColour), 0) << i;
+      } else {
+        EXPECT_GT(Count(got, r, kTextColour), 3) << i;
+        EXPECT_EQ(Count(got, r, kShadowColour), 0) << i;
+      }
+    }
+    // Right of the last item the strip shows only the background.
+    const Rect rest{Button(4)->Rect.right, kStrip.top, kStrip.right, kStrip.bottom};
+    EXPECT_EQ(Count(got, rest, kTextColour), 0);
+  }
+}
+
+TEST_F(MenuBarPaintTest, HotButtonGetsAHilightFrameAndLosesIt) {
+  BuildBar();
+  fw::WindowDc dc(window_, true);
+  RECT wr{};
+  GetWindowRect(window_, &wr);
+  bar_->PaintBar(dc.get(), {kMetrics.BorderLeft, kMetrics.BorderTop, wr.right - wr.left - kMetrics.BorderRight,
+                            kMetrics.BorderTop + kMetrics.MenuBarHeight});
+  skin::TMenuBtn* b = Button(1);
+  const Rect r = b->Rect;
+  auto pixel = [&](int32_t x, int32_t y) { return GetPixel(dc.get(), x, y); };
+  const COLORREF before = pixel(r.left, r.top + 5);
+  EXPECT_NE(before, kHilightColour);
+  b->State = skin::kNCHot;
+  b->Paint();
+  for (const skin::Point p : {skin::Point{r.left, r.top + 5}, skin::Point{r.right - 1, r.top + 5},
+                             skin::Point{r.left + 5, r.top}, skin::Point{r.left + 5, r.bottom - 1}})
+    EXPECT_EQ(pixel(p.x, p.y), kHilightColour) << p.x << "," << p.y;
+  b->State = skin::kNCNormal;
+  b->Paint();
+  EXPECT_EQ(pixel(r.left, r.top + 5), before) << "restored from the kept background";
+}
+
+}  // namespace
