@@ -3,6 +3,7 @@
 // DC, and small skins whose border pieces carry distinct patterns (red names the piece, blue the
 // frame, green varies with the position) so any wrong piece, frame or offset shows in the pixels.
 #include <windows.h>
+#include <winternl.h>
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,23 @@ inline fw::UniqueFont CaptionFont() {
   m.cbSize = sizeof(m);
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(m), &m, 0);
   return fw::UniqueFont(CreateFontIndirectW(&m.lfCaptionFont));
+}
+
+// GDI objects the process holds: GetGuiResources on Windows; Wine answers 0 there, so its shared
+// handle table is counted instead (PEB + 0xF8 on x64, 24-byte entries, live when byte 14 is set).
+inline int LiveGdiObjects() {
+  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  if (reported != 0) return static_cast<int>(reported);
+  PROCESS_BASIC_INFORMATION info{};
+  if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof info, nullptr) != 0) {
+    return -1;
+  }
+  const auto* peb = reinterpret_cast<const uint8_t*>(info.PebBaseAddress);
+  const uint8_t* table = *reinterpret_cast<const uint8_t* const*>(peb + 0xF8);
+  if (table == nullptr) return -1;
+  int live = 0;
+  for (size_t i = 0; i < 0x10000; ++i) live += table[i * 24 + 14] != 0;
+  return live;
 }
 
 }  // namespace paintfix

@@ -294,4 +294,39 @@ TEST(FramePainter, PaintingErrorsAreSwallowed) {
   EXPECT_NO_THROW(skin::PaintFrame(nullptr, window, in));
 }
 
+// Brushes, DCs, DIB sections, masks and regions made while painting are all given back.
+TEST(FramePainter, RepeatedPaintsHoldNoGdiObjects) {
+  skin::SkinDefinition s = PatternSkin();
+  Bitmap title(12, 20, 0x00A0A0);
+  title.FillRect({6, 0, 7, 20}, skin::kMagenta);
+  s.Title.Bitmap = title;
+  s.BottomBorder.Bitmap.SetPixel(0, 4, skin::kMagenta);
+  s.BottomBorder.Trans = 1;
+  const fw::UniqueFont font = CaptionFont();
+  fw::UniqueBrush brush(CreateSolidBrush(0x2080C0));
+  const Size window{260, 140};
+  Surface surface(window, kBackground);
+  auto paintAll = [&](int round) {
+    skin::FramePaintInput in = Input(s, round % 2 == 0, L"标题 Caption");
+    in.CaptionFont = font.get();
+    in.BackBrush = brush.get();
+    in.Metrics.MenuBarHeight = 18;
+    in.Traits.WindowState = round % 3 == 0 ? skin::kStateMinimized : skin::kStateNormal;
+    in.DrawButtons = [&](HDC strip, const Rect& area, const Rect&) {
+      skin::DrawCenteredFrame(strip, {area.right - 20, 4, area.right - 4, 20}, s.LeftBorder.Bitmap, true, 2, 1);
+    };
+    skin::PaintFrame(surface.dc(), window, in);
+    const fw::UniqueRgn rgn = skin::BuildWindowRegion(window, in.Metrics, s);
+    const skin::DibSection dib = skin::DibSection::FromBitmap(title);
+    skin::DrawTransparentBitmap(surface.dc(), RECT{0, 0, 12, 20}, dib.get(), skin::kMagenta);
+    skin::DrawTransparentBitmapThreeBlits(surface.dc(), RECT{0, 0, 12, 20}, dib.get(), skin::kMagenta);
+    const fw::UniqueBitmap icon = skin::BuildIconBitmap(GetDesktopWindow());
+  };
+  paintAll(0);  // fonts and caches the system keeps
+  const int before = LiveGdiObjects();
+  ASSERT_GT(before, 0);
+  for (int round = 1; round <= 30; ++round) paintAll(round);
+  EXPECT_EQ(LiveGdiObjects(), before);
+}
+
 }  // namespace
