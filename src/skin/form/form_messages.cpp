@@ -246,6 +246,7 @@ LRESULT TWinSkinForm::OnNcMouse(UINT msg, WPARAM wp, LPARAM lp) {
   // answers whether one of its buttons took it; a move elsewhere lets its hot button go.
   if (MenuBar && (msg == WM_NCMOUSEMOVE || msg == WM_NCLBUTTONDOWN || msg == WM_NCLBUTTONUP)) {
     if ((msg != WM_NCMOUSEMOVE || IsActive) && MenuBar->HandleNcMouse(msg, at)) return 0;
+    if (msg == WM_NCMOUSEMOVE && MenuBar->HotButton) MenuBar->MouseLeft();
   }
   if (msg == WM_NCLBUTTONDBLCLK && wp == HTCAPTION) {
     if (WindowState != kStateNormal) {

@@ -1,0 +1,512 @@
+// The form skin object on real windows under Wine, with the program's own skin: the message tables
+// (what is consumed, what reaches the window's procedure and how often), activation, the painted
+// frame and the region, hit testing, and everything Detach gives back. Screenshots of a skinned
+// framework form go to the artifacts folder.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/test_app.h"
+#include "skin/data/skin_data.h"
+#include "skin/form/border_pieces.h"
+#include "skin/form/frame_hit_test.h"
+#include "skin/form/frame_painter.h"
+#include "skin/form/skin_messages.h"
+#include "skin/form/win_skin_form.h"
+#include "skin/form/win_skin_menu.h"
+#include "support/paths.h"
+#include "support/screenshot.h"
+
+namespace {
+
+using skin::TWinSkinForm;
+
+// The program's skin, loaded once through the skin data component.
+skin::TSkinData* Data() {
+  static skin::TSkinData* data = [] {
+    auto* d = new skin::TSkinData(nullptr);
+    d->SetSkinFile(testsupport::EnvFolder("TALVIK_DIST_DIR") + "\\皮肤\\白兰_mxp1.skn");
+    return d;
+  }();
+  return data;
+}
+
+// What reached the test window's own procedure.
+struct ProcLog {
+  int Sizes = 0;
+  int NcPaints = 0;
+  int NcCalcs = 0;
+  std::vector<std::pair<WPARAM, LPARAM>> Commands;
+};
+ProcLog g_log;
+
+LRESULT CALLBACK OwnProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_SIZE:
+      ++g_log.Sizes;
+      break;
+    case WM_NCPAINT:
+      ++g_log.NcPaints;
+      break;
+    case WM_NCCALCSIZE:
+      ++g_log.NcCalcs;
+      break;
+    case WM_COMMAND:
+      g_log.Commands.emplace_back(wp, lp);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(w, msg, wp, lp);
+}
+
+void Pump() {
+  for (int round = 0; round < 3; ++round) {
+    fwtest::Pump();
+    Sleep(10);
+  }
+}
+
+HWND MakeWindow(DWORD style, HMENU menu = nullptr, DWORD exStyle = 0) {
+  static const ATOM cls = [] {
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = OwnProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = "SkinFormTestWindow";
+    return RegisterClassA(&wc);
+  }();
+  HWND w = CreateWindowExA(exStyle, MAKEINTATOM(cls), "皮肤测试窗口", style, 100, 80, 420, 300, nullptr, menu,
+                           GetModuleHandleA(nullptr), nullptr);
+  ShowWindow(w, SW_SHOWNORMAL);
+  SetForegroundWindow(w);
+  UpdateWindow(w);
+  Pump();
+  return w;
+}
+
+std::unique_ptr<TWinSkinForm> Skin(HWND w, bool activate = true) {
+  auto form = std::make_unique<TWinSkinForm>(nullptr);
+  form->WindowHandle = w;
+  form->Attach(Data());
+  if (activate) {
+    PostMessageA(w, skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+    Pump();
+  }
+  return form;
+}
+
+RECT ClientOnScreen(HWND w) {
+  RECT r{};
+  GetClientRect(w, &r);
+  MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+skin::Size WindowSize(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+int RegionKind(HWND w) {
+  fw::UniqueRgn probe(CreateRectRgn(0, 0, 0, 0));
+  return GetWindowRgn(w, probe.get());
+}
+
+// Drops what is queued for the window without running it; answers whether a WM_SYSCOMMAND with
+// that command was among it.
+bool TakePostedSysCommand(HWND w, WPARAM command) {
+  bool found = false;
+  MSG m;
+  while (PeekMessageA(&m, w, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE)) found |= m.wParam == command;
+  return found;
+}
+
+// Keeps SkinControls as they were whatever the test changes.
+struct SkinControlsGuard {
+  skin::TSkinControlTypes saved = Data()->SkinControls;
+  ~SkinControlsGuard() { Data()->SkinControls = saved; }
+};
+
+TEST(WinSkinForm, SkinLoads) {
+  ASSERT_FALSE(Data()->SkinEmpty()) << "the program's skin file must load";
+  EXPECT_FALSE(Data()->Skin().TopBorder.Bitmap.Empty());
+}
+
+TEST(WinSkinForm, NcPaintBeforeActivationIsAnsweredZeroAndPaintsNothing) {
+  ASSERT_FALSE(Data()->SkinEmpty());
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW));
+  auto form = Skin(w.get(), false);
+  ASSERT_EQ(form->SkinState, skin::kSkinAttached);
+  ASSERT_TRUE(form->SkinFrame);
+  constexpr COLORREF kMarker = RGB(0x12, 0xC4, 0x37);
+  const skin::Size size = WindowSize(w.get());
+  {
+    fw::WindowDc dc(w.get(), true);
+    fw::UniqueBrush marker(CreateSolidBrush(kMarker));
+    RECT strip{0, 0, size.cx, 6};
+    FillRect(dc.get(), &strip, marker.get());
+  }
+  g_log = {};
+  EXPECT_EQ(SendMessageA(w.get(), WM_NCPAINT, 1, 0), 0);
+  EXPECT_EQ(g_log.NcPaints, 0) << "the window's own procedure must not paint the native frame";
+  fw::WindowDc dc(w.get(), true);
+  EXPECT_EQ(GetPixel(dc.get(), size.cx / 2, 3), kMarker);
+  form->Detach();
+  EXPECT_EQ(GetWindowLongPtrA(w.get(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&OwnProc));
+}
+
+TEST(WinSkinForm, SizeReachesTheWindowOncePerResize) {
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW));
+  auto form = Skin(w.get(), false);
+  for (int round = 0; round < 2; ++round) {
+    if (round == 1) {
+      SendMessageA(w.get(), skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+      Pump();
+      ASSERT_EQ(form->SkinState, skin::kSkinActive);
+    }
+    for (int step = 1; step <= 3; ++step) {
+      g_log = {};
+      SetWindowPos(w.get(), nullptr, 0, 0, 420 + 15 * step, 300 + 10 * step, SWP_NOMOVE | SWP_NOZORDER);
+      EXPECT_EQ(g_log.Sizes, 1) << "round " << round << " step " << step;
+    }
+  }
+}
+
+TEST(WinSkinForm, SystemMenuCommandsBecomePostedSysCommandsOthersPassUnchanged) {
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW));
+  auto form = Skin(w.get());
+  struct Case {
+    WPARAM wp;
+    LPARAM lp;
+    bool becomesSysCommand;
+  };
+  const Case cases[] = {
+      {SC_CLOSE, 0, true},         {SC_SIZE, 0, true},      {SC_MOVE, 0, true},
+      {SC_MINIMIZE, 0, true},      {SC_MAXIMIZE, 0, true},  {SC_NEXTWINDOW, 0, true},
+      {SC_PREVWINDOW, 0, true},    {SC_RESTORE, 0, true},   {1234, 0, false},
+      {MAKEWPARAM(77, 1), 0, false}, {SC_KEYMENU, 0, false}, {SC_CONTEXTHELP, 0, false},
+      {MAKEWPARAM(300, BN_CLICKED), 0x5678, false},
+  };
+  for (const Case& c : cases) {
+    TakePostedSysCommand(w.get(), 0);
+    g_log = {};
+    EXPECT_EQ(SendMessageA(w.get(), WM_COMMAND, c.wp, c.lp), 0);
+    const bool posted = TakePostedSysCommand(w.get(), LOWORD(c.wp));
+    EXPECT_EQ(posted, c.becomesSysCommand) << std::hex << c.wp;
+    if (c.becomesSysCommand) {
+      EXPECT_TRUE(g_log.Commands.empty()) << std::hex << c.wp;
+    } else {
+      ASSERT_EQ(g_log.Commands.size(), 1u) << std::hex << c.wp;
+      EXPECT_EQ(g_log.Commands[0].first, c.wp);
+      EXPECT_EQ(g_log.Commands[0].second, c.lp);
+    }
+  }
+}
+
+TEST(WinSkinForm, DetachGivesBackMenuRegionProcedureAndClientPlacement) {
+  HMENU menu = CreateMenu();
+  AppendMenuA(menu, MF_STRING, 100, "文件(&F)");
+  AppendMenuA(menu, MF_STRING, 101, "帮助(&H)");
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW, menu));
+  const LONG_PTR original = GetWindowLongPtrA(w.get(), GWLP_WNDPROC);
+  RECT before{};
+  GetClientRect(w.get(), &before);
+
+  auto form = Skin(w.get());
+  ASSERT_EQ(form->SkinState, skin::kSkinActive);
+  EXPECT_EQ(GetMenu(w.get()), nullptr) << "the skinned bar takes the native menu's place";
+  ASSERT_NE(form->MenuBar, nullptr);
+  EXPECT_EQ(form->Metrics().MenuBarHeight, GetSystemMetrics(SM_CYMENU));
+  EXPECT_EQ(GetWindowLongPtrA(w.get(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(TWinSkinForm::SkinWindowProc()));
+  RECT skinned{};
+  GetClientRect(w.get(), &skinned);
+  EXPECT_EQ(skinned.right, before.right) << "activation keeps the client size inside the new frame";
+  EXPECT_EQ(skinned.bottom, before.bottom);
+  const int kind = RegionKind(w.get());
+  EXPECT_TRUE(kind == SIMPLEREGION || kind == COMPLEXREGION);
+  const RECT clientBefore = ClientOnScreen(w.get());
+
+  form->Detach();
+  EXPECT_EQ(GetMenu(w.get()), menu);
+  const int after = RegionKind(w.get());
+  EXPECT_TRUE(after == ERROR || after == NULLREGION) << after;
+  EXPECT_EQ(GetWindowLongPtrA(w.get(), GWLP_WNDPROC), original);
+  EXPECT_TRUE(GetWindowLongA(w.get(), GWL_STYLE) & WS_SYSMENU);
+  const RECT clientAfter = ClientOnScreen(w.get());
+  EXPECT_TRUE(SameRect(clientAfter, clientBefore))
+      << clientAfter.left << "," << clientAfter.top << "," << clientAfter.right << "," << clientAfter.bottom
+      << " vs " << clientBefore.left << "," << clientBefore.top << "," << clientBefore.right << ","
+      << clientBefore.bottom;
+  // The window's own procedure answers again.
+  EXPECT_EQ(SendMessageA(w.get(), skin::XM_ISSKINNED, 0, 0), 0);
+}
+
+TEST(WinSkinForm, WindowWithoutCaptionKeepsNativeHandling) {
+  fw::UniqueHwnd w(MakeWindow(WS_POPUP | WS_THICKFRAME | WS_VISIBLE));
+  const RECT clientBefore = ClientOnScreen(w.get());
+  auto form = Skin(w.get());
+  EXPECT_EQ(form->BorderKind, skin::kBorderNone);
+  EXPECT_EQ(form->Metrics(), skin::FrameMetrics{});
+  g_log = {};
+  SetWindowPos(w.get(), nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  EXPECT_GE(g_log.NcCalcs, 1);
+  EXPECT_TRUE(SameRect(ClientOnScreen(w.get()), clientBefore));
+  g_log = {};
+  SendMessageA(w.get(), WM_NCPAINT, 1, 0);
+  EXPECT_EQ(g_log.NcPaints, 1);
+  EXPECT_EQ(RegionKind(w.get()), ERROR);
+}
+
+TEST(WinSkinForm, WithoutMainMenuSkinningOnlyTheFirstTableRuns) {
+  SkinControlsGuard guard;
+  Data()->SkinControls &= ~(1u << skin::xcMainMenu);
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW));
+  const RECT clientBefore = ClientOnScreen(w.get());
+  auto form = Skin(w.get(), false);
+  EXPECT_FALSE(form->SkinFrame);
+  EXPECT_EQ(form->SkinState, skin::kSkinActive) << "nothing waits for activation without a skinned frame";
+  PostMessageA(w.get(), skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+  Pump();
+  g_log = {};
+  SendMessageA(w.get(), WM_NCPAINT, 1, 0);
+  EXPECT_EQ(g_log.NcPaints, 1);
+  SetWindowPos(w.get(), nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  EXPECT_GE(g_log.NcCalcs, 1);
+  EXPECT_TRUE(SameRect(ClientOnScreen(w.get()), clientBefore));
+  // The second table's command translation does not run.
+  SendMessageA(w.get(), WM_COMMAND, SC_CLOSE, 0);
+  EXPECT_FALSE(TakePostedSysCommand(w.get(), SC_CLOSE));
+  ASSERT_EQ(g_log.Commands.size(), 1u);
+  // The first table still answers.
+  EXPECT_EQ(SendMessageA(w.get(), skin::XM_ISSKINNED, 0, 0), 1);
+  EXPECT_EQ(RegionKind(w.get()), ERROR);
+  form->Detach();
+  EXPECT_EQ(GetWindowLongPtrA(w.get(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&OwnProc));
+}
+
+TEST(WinSkinForm, IsSkinnedAnswersOneAndPostsSkinDone) {
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW));
+  EXPECT_EQ(SendMessageA(w.get(), skin::XM_ISSKINNED, 0, 0), 0);
+  auto form = Skin(w.get(), false);
+  EXPECT_EQ(SendMessageA(w.get(), skin::XM_ISSKINNED, 0, 0), 1);
+  MSG m{};
+  ASSERT_TRUE(PeekMessageA(&m, w.get(), skin::XM_SKINDONE, skin::XM_SKINDONE, PM_REMOVE));
+  EXPECT_EQ(m.wParam, 0u);
+  EXPECT_EQ(m.lParam, skin::SkinSignature);
+}
+
+TEST(WinSkinForm, HitTestMovesAndSizesTheSkinnedFrame) {
+  HMENU menu = CreateMenu();
+  AppendMenuA(menu, MF_STRING, 100, "文件(&F)");
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW, menu));
+  auto form = Skin(w.get());
+  const skin::FrameMetrics m = form->Metrics();
+  ASSERT_GT(m.BorderTop, 4);
+  ASSERT_GT(m.MenuBarHeight, 0);
+  RECT r{};
+  GetWindowRect(w.get(), &r);
+  const int W = r.right - r.left, H = r.bottom - r.top;
+  struct Case {
+    int x, y;
+    LRESULT code;
+  };
+  const Case cases[] = {
+      {W / 2, m.BorderTop / 2 + 2, HTCAPTION},
+      {W / 2, m.BorderTop + m.MenuBarHeight / 2, HTMENU},
+      {W / 2, (m.BorderTop + m.MenuBarHeight + H - m.BorderBottom) / 2, HTCLIENT},
+      {0, H / 2, HTLEFT},
+      {W - 1, H / 2, HTRIGHT},
+      {W / 2, H - 1, HTBOTTOM},
+      {W / 2, 0, HTTOP},
+      {0, 0, HTTOPLEFT},
+      {W - 1, H - 1, HTBOTTOMRIGHT},
+      {0, H - 1, HTBOTTOMLEFT},
+      {W - 1, 0, HTTOPRIGHT},
+  };
+  for (const Case& c : cases) {
+    const LRESULT got = SendMessageA(w.get(), WM_NCHITTEST, 0, MAKELPARAM(r.left + c.x, r.top + c.y));
+    EXPECT_EQ(got, c.code) << c.x << "," << c.y;
+  }
+}
+
+// A pixel of the window as painted, and the skin's own composition of the piece it belongs to.
+struct PieceSample {
+  skin::BorderPiece piece;
+  int x, y;  // window coordinates
+};
+
+void ExpectFramePixels(HWND w, const TWinSkinForm& form, bool active, int& compared) {
+  const skin::SkinDefinition& s = Data()->Skin();
+  const skin::FrameMetrics m = form.Metrics();
+  const skin::Size size = WindowSize(w);
+  const int W = size.cx, H = size.cy;
+  struct Piece {
+    skin::BorderPiece kind;
+    skin::Rect at;
+  };
+  const Piece pieces[] = {
+      {skin::BorderPiece::Left, {0, 0, m.BorderLeft, H}},
+      {skin::BorderPiece::Right, {W - m.BorderRight, 0, W, H}},
+      {skin::BorderPiece::Bottom, {m.BorderLeft, H - m.BorderBottom, W - m.BorderRight, H}},
+  };
+  fw::WindowDc dc(w, true);
+  for (const Piece& p : pieces) {
+    const skin::Bitmap expected = skin::ComposeBorderPiece(skin::BorderOf(s, p.kind), p.kind,
+                                                           {p.at.Width(), p.at.Height()}, active);
+    ASSERT_FALSE(expected.Empty());
+    // Rows through the middle and near both ends of the piece, every column.
+    const int rows[] = {0, expected.Height() / 2, expected.Height() - 1};
+    for (int y : rows) {
+      for (int x = 0; x < expected.Width(); ++x) {
+        const skin::Colour want = expected.Pixel(x, y);
+        if (want == skin::kMagenta) continue;  // cut away by the region
+        const COLORREF got = GetPixel(dc.get(), p.at.left + x, p.at.top + y);
+        EXPECT_EQ(got, static_cast<COLORREF>(want))
+            << "piece " << static_cast<int>(p.kind) << " at " << x << "," << y << (active ? " active" : " inactive");
+        ++compared;
+      }
+    }
+  }
+  // The caption strip right of the text shows the top piece.
+  const skin::Rect area{m.BorderLeft, 0, W - m.BorderRight, m.BorderTop};
+  const skin::Bitmap top =
+      skin::ComposeBorderPiece(s.TopBorder, skin::BorderPiece::Top, {area.Width(), area.Height()}, active);
+  for (int y = 0; y < top.Height(); y += 3) {
+    const int x = top.Width() - 4;
+    const skin::Colour want = top.Pixel(x, y);
+    if (want == skin::kMagenta) continue;
+    EXPECT_EQ(GetPixel(dc.get(), area.left + x, y), static_cast<COLORREF>(want)) << "caption row " << y;
+    ++compared;
+  }
+}
+
+TEST(WinSkinForm, FramePixelsComeFromTheSkinActiveAndInactive) {
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW));
+  auto form = Skin(w.get());
+  ASSERT_EQ(form->SkinState, skin::kSkinActive);
+  SendMessageA(w.get(), WM_NCACTIVATE, TRUE, 0);
+  ASSERT_TRUE(form->IsActive);
+  int compared = 0;
+  ExpectFramePixels(w.get(), *form, true, compared);
+  SendMessageA(w.get(), WM_NCACTIVATE, FALSE, 0);
+  ASSERT_FALSE(form->IsActive);
+  ExpectFramePixels(w.get(), *form, false, compared);
+  EXPECT_GT(compared, 100);
+  // The skin's borders have an inactive frame that differs from the active one somewhere.
+  const skin::SkinDefinition& s = Data()->Skin();
+  const skin::Size size = WindowSize(w.get());
+  const skin::Size left{form->Metrics().BorderLeft, size.cy};
+  if (s.LeftBorder.SafeFrame() >= 2) {
+    EXPECT_FALSE(skin::ComposeBorderPiece(s.LeftBorder, skin::BorderPiece::Left, left, true) ==
+                 skin::ComposeBorderPiece(s.LeftBorder, skin::BorderPiece::Left, left, false));
+  }
+}
+
+TEST(WinSkinForm, RegionOfTheRealWindowFollowsTheSkin) {
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW));
+  auto form = Skin(w.get());
+  const skin::Size size = WindowSize(w.get());
+  fw::UniqueRgn actual(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(w.get(), actual.get()), ERROR);
+  fw::UniqueRgn expected = skin::BuildWindowRegion(size, form->Metrics(), Data()->Skin());
+  ASSERT_TRUE(expected);
+  EXPECT_TRUE(EqualRgn(actual.get(), expected.get()));
+  // A resize makes a new region for the new size.
+  SetWindowPos(w.get(), nullptr, 0, 0, size.cx + 40, size.cy + 30, SWP_NOMOVE | SWP_NOZORDER);
+  const skin::Size grown = WindowSize(w.get());
+  ASSERT_NE(GetWindowRgn(w.get(), actual.get()), ERROR);
+  expected = skin::BuildWindowRegion(grown, form->Metrics(), Data()->Skin());
+  EXPECT_TRUE(EqualRgn(actual.get(), expected.get()));
+  RECT box{};
+  GetRgnBox(actual.get(), &box);
+  EXPECT_LE(box.right, grown.cx);
+  EXPECT_LE(box.bottom, grown.cy);
+  EXPECT_EQ(form->RegionWidth, grown.cx);
+  EXPECT_EQ(form->RegionHeight, grown.cy);
+}
+
+TEST(WinSkinForm, DestroyedWindowDetachesItself) {
+  HWND w = MakeWindow(WS_OVERLAPPEDWINDOW);
+  auto form = Skin(w);
+  DestroyWindow(w);
+  EXPECT_EQ(form->SkinState, skin::kSkinDead);
+  EXPECT_FALSE(form->Subclassed());
+  form.reset();  // freeing after the window died touches nothing of it
+}
+
+// A framework form with a main menu, skinned as the manager does it.
+class TSkinTestForm : public fw::TForm {
+  FW_CLASS()
+ public:
+  explicit TSkinTestForm(fw::TComponent* owner) : fw::TForm(owner) {
+    SetBounds(140, 120, 460, 320);
+    SetCaption("皮肤窗体测试");
+    menu = new fw::TMainMenu(this);
+    auto* file = fw::NewItem(this, "wenjian", "文件(&F)");
+    file->Add(fw::NewItem(this, "dakai", "打开"));
+    menu->Items()->Add(file);
+    auto* help = fw::NewItem(this, "bangzhu", "帮助(&H)");
+    help->Add(fw::NewItem(this, "guanyu", "关于"));
+    menu->Items()->Add(help);
+    SetMenu(menu);
+  }
+  fw::TMainMenu* menu;
+};
+FW_DEFINE_CLASS(TSkinTestForm, fw::TForm)
+
+TEST(WinSkinForm, FrameworkFormSkinnedActiveAndInactiveThenGivenBack) {
+  fwtest::App();
+  TSkinTestForm form(fwtest::App());
+  form.Show();
+  Pump();
+  HWND w = form.Handle();
+  auto* skinForm = new TWinSkinForm(&form);
+  skinForm->WindowHandle = w;
+  skinForm->AttachToForm(Data(), &form);
+  EXPECT_EQ(form.Perform(skin::XM_QUERYSKIN, 0, skin::SkinSignature), skin::SkinSignature);
+  EXPECT_EQ(form.Perform(skin::XM_QUERYSKIN, 0, 0), 1);
+  PostMessageA(w, skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+  Pump();
+  ASSERT_EQ(skinForm->SkinState, skin::kSkinActive);
+  EXPECT_EQ(GetMenu(w), nullptr);
+  ASSERT_NE(skinForm->MenuBar, nullptr);
+  EXPECT_EQ(form.Color(), static_cast<fw::TColor>(Data()->SkinColor(skin::kScButtonFace)));
+
+  SetForegroundWindow(w);
+  SendMessageA(w, WM_NCACTIVATE, TRUE, 0);
+  Pump();
+  EXPECT_TRUE(testsupport::SaveScreenshotPng(w, testsupport::ArtifactPath("win_skin_form_active.png")));
+  SendMessageA(w, WM_NCACTIVATE, FALSE, 0);
+  Pump();
+  EXPECT_TRUE(testsupport::SaveScreenshotPng(w, testsupport::ArtifactPath("win_skin_form_inactive.png")));
+  EXPECT_TRUE(testsupport::SaveScreenshotPng(nullptr, testsupport::ArtifactPath("win_skin_form_screen.png")));
+
+  // A new caption is painted by the skin (the frame is recalculated, not left to the native code).
+  form.SetCaption("新的标题");
+  Pump();
+  EXPECT_EQ(skinForm->SkinState, skin::kSkinActive);
+
+  skinForm->Detach();
+  EXPECT_EQ(GetMenu(w), form.menu->Handle());
+  EXPECT_EQ(form.Perform(skin::XM_QUERYSKIN, 0, skin::SkinSignature), 0) << "the form's own handler is back";
+  EXPECT_EQ(RegionKind(w) == ERROR || RegionKind(w) == NULLREGION, true);
+  delete skinForm;
+  // The form keeps working after the skin has gone.
+  form.SetCaption("皮肤窗体测试");
+  Pump();
+}
+
+}  // namespace
