@@ -12,8 +12,10 @@
 
 #include "framework/menus.h"
 #include "skin/data/nine_slice.h"
+#include "skin/data/skin_load.h"
 #include "skin/data/skin_data.h"
 #include "skin/form/frame_painter.h"
+#include "skin/form/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_menu.h"
 #include "support/paths.h"
@@ -593,6 +595,157 @@ TEST_F(MenuBarPaintTest, HotButtonGetsAHilightFrameAndLosesIt) {
   b->State = skin::kNCNormal;
   b->Paint();
   EXPECT_EQ(pixel(r.left, r.top + 5), before) << "restored from the kept background";
+}
+
+
+std::vector<uint8_t> ReadFileBytes(const std::string& path) {
+  std::vector<uint8_t> out;
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return out;
+  LARGE_INTEGER size{};
+  if (GetFileSizeEx(f, &size) && size.QuadPart > 0 && size.QuadPart < (64 << 20)) {
+    out.resize(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!ReadFile(f, out.data(), static_cast<DWORD>(out.size()), &read, nullptr) || read != out.size()) out.clear();
+  }
+  CloseHandle(f);
+  return out;
+}
+
+void ClickAt(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT in[2]{};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, in, sizeof(INPUT));
+}
+
+// The program's skin on a window with a native menu, through the form skin object: the bar is its
+// menu bar, the mouse reaches it through the skinned frame's hit test and non-client messages.
+class SkinnedMenuBarTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string dist = testsupport::EnvFolder("TALVIK_DIST_DIR");
+    const std::vector<uint8_t> file = ReadFileBytes(dist + "\\皮肤\\白兰_mxp1.skn");
+    if (file.empty()) GTEST_SKIP() << "program skin not built";
+    data_ = std::make_unique<skin::TSkinData>(nullptr);
+    ASSERT_EQ(skin::LoadSkinFile(file, data_->Skin()), skin::ReadStatus::Ok);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = TestProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "SkinnedMenuBarWindow";
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    RegisterClassA(&wc);
+    window_ = CreateWindowExA(0, "SkinnedMenuBarWindow", "菜单栏", WS_OVERLAPPEDWINDOW, 120, 90, 480, 300, nullptr,
+                              BuildNativeMenu(), wc.hInstance, nullptr);
+    ASSERT_NE(window_, nullptr);
+    native_ = GetMenu(window_);
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    Pump(50);
+    g_log = {};
+    form_ = std::make_unique<skin::TWinSkinForm>(nullptr);
+    form_->WindowHandle = window_;
+    form_->Attach(data_.get());
+    PostMessageA(window_, skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+    Pump(300);
+  }
+  void TearDown() override {
+    if (form_) form_->Detach();
+    form_.reset();
+    if (window_) DestroyWindow(window_);
+    if (native_ && IsMenu(native_)) DestroyMenu(native_);
+    data_.reset();
+  }
+  POINT ScreenOf(const Rect& r) const {
+    RECT w{};
+    GetWindowRect(window_, &w);
+    return {w.left + (r.left + r.right) / 2, w.top + (r.top + r.bottom) / 2};
+  }
+
+  std::unique_ptr<skin::TSkinData> data_;
+  std::unique_ptr<skin::TWinSkinForm> form_;
+  HWND window_ = nullptr;
+  HMENU native_ = nullptr;
+};
+
+std::string g_shot_path;
+bool g_shot_saved = false;
+
+int g_shot_wait = 0;
+
+// Photographs the first drop-down a few ticks after it shows, then lets the script go on.
+void CALLBACK ShotTick(HWND, UINT, UINT_PTR, DWORD) {
+  if (!g_shot_saved && VisibleDropDown() && skin::SharedMenuTracking().OpenIndex >= 0) {
+    if (++g_shot_wait >= 4) g_shot_saved = testsupport::SaveScreenshotPng(nullptr, g_shot_path);
+    return;
+  }
+  ScriptTick(nullptr, 0, 0, 0);
+}
+
+TEST_F(SkinnedMenuBarTest, ClickOpensTheDropDownUnderTheSkinnedBar) {
+  skin::TWinSkinMenu* bar = form_->MenuBar;
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(GetMenu(window_), nullptr);
+  ASSERT_EQ(bar->BarButtons.size(), 5u);
+  const skin::FrameMetrics m = form_->Metrics();
+  EXPECT_GT(m.MenuBarHeight, 0);
+  EXPECT_EQ(bar->BarRect.top, m.BorderTop);
+  EXPECT_EQ(bar->BarRect.Height(), m.MenuBarHeight);
+
+  // On the screen: right of the last item the strip shows the bar image's frame 1 composed to the
+  // strip, the captions are in MenuBarText.
+  const common::Image24 shot = testsupport::CaptureScreen(window_);
+  const skin::TDataSkinObject* image = data_->Skin().MenuBarSkin.get();
+  ASSERT_NE(image, nullptr);
+  const Rect strip = bar->BarRect;
+  Surface expected({strip.Width(), strip.Height()});
+  const Rect local{0, 0, strip.Width(), strip.Height()};
+  if (image->Tile == 1) {
+    skin::DrawCompositeSkinBitmap(expected.dc.get(), local, image->Bitmap, true, false, false, image->SafeFrame(), 1,
+                                  image->GetMargins());
+  } else {
+    skin::StretchThreeSlice(expected.dc.get(), local, image->Bitmap, true, false, image->SafeFrame(), 1,
+                            image->LeftWidth, image->RightWidth);
+  }
+  const skin::Bitmap want = expected.Pixels();
+  auto screen = [&](int32_t x, int32_t y) {
+    const uint8_t* p = shot.Pixel(x, y);
+    return skin::Rgb(p[2], p[1], p[0]);
+  };
+  int differ = 0;
+  for (int32_t y = strip.top; y < strip.bottom; ++y)
+    for (int32_t x = bar->BarButtons.back()->Rect.right; x < strip.right; ++x)
+      differ += screen(x, y) != want.Pixel(x - strip.left, y - strip.top);
+  EXPECT_EQ(differ, 0);
+  const skin::Colour text = static_cast<skin::Colour>(data_->SkinColor(skin::kScMenuBarText));
+  int textPixels = 0;
+  const Rect file = bar->BarButtons[0]->Rect;
+  for (int32_t y = file.top; y < file.bottom; ++y)
+    for (int32_t x = file.left; x < file.right; ++x) textPixels += screen(x, y) == text;
+  EXPECT_GT(textPixels, 3);
+  EXPECT_TRUE(testsupport::SaveScreenshotPng(window_, testsupport::ArtifactPath("menu_bar_skinned.png")));
+
+  // A real click on Edit opens its drop-down; Right there moves on to Help past the plain Run
+  // and the disabled Off.
+  g_script = {};
+  g_script.KeysAt = {{1, VK_RIGHT}};
+  g_script.StopAt = 4;
+  g_shot_path = testsupport::ArtifactPath("menu_bar_drop_down.png");
+  g_shot_saved = false;
+  g_shot_wait = 0;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 60, ShotTick);
+  ClickAt(ScreenOf(bar->BarButtons[1]->Rect));
+  for (int i = 0; i < 100 && g_script.OpenSeen.size() < 2 && g_script.Ticks < 190; ++i) Pump(50);
+  Pump(200);
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(g_script.OpenSeen, (std::vector<int32_t>{1, 4}));
+  EXPECT_EQ(g_log.Commands, (std::vector<UINT>{kEditCmd, kHelpCmd}));
+  EXPECT_TRUE(g_shot_saved);
+  EXPECT_FALSE(form_->MenuTracking);
+  EXPECT_EQ(VisibleDropDown(), nullptr);
 }
 
 }  // namespace
