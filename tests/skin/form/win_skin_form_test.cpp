@@ -3,9 +3,12 @@
 // frame and the region, hit testing, and everything Detach gives back. Screenshots of a skinned
 // framework form go to the artifacts folder.
 #include <windows.h>
+#include <windowsx.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
@@ -498,6 +501,9 @@ TEST(WinSkinForm, FrameworkFormSkinnedActiveAndInactiveThenGivenBack) {
   form.SetCaption("新的标题");
   Pump();
   EXPECT_EQ(skinForm->SkinState, skin::kSkinActive);
+  int compared = 0;
+  ExpectFramePixels(w, *skinForm, skinForm->IsActive, compared);
+  EXPECT_GT(compared, 0);
 
   skinForm->Detach();
   EXPECT_EQ(GetMenu(w), form.menu->Handle());
@@ -507,6 +513,155 @@ TEST(WinSkinForm, FrameworkFormSkinnedActiveAndInactiveThenGivenBack) {
   // The form keeps working after the skin has gone.
   form.SetCaption("皮肤窗体测试");
   Pump();
+}
+
+// Alt+character reaches the form as its dialog-character notification: the menu bar's item with
+// that accelerator is asked for (a press posted at its button) only while Alt alone is down.
+TEST(WinSkinForm, AltCharacterRequestsTheMenuBarItemOfItsAccelerator) {
+  fwtest::App();
+  TSkinTestForm form(fwtest::App());
+  form.Show();
+  Pump();
+  HWND w = form.Handle();
+  auto* skinForm = new TWinSkinForm(&form);
+  skinForm->WindowHandle = w;
+  skinForm->AttachToForm(Data(), &form);
+  SendMessageA(w, skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+  Pump();
+  ASSERT_NE(skinForm->MenuBar, nullptr);
+  ASSERT_EQ(skinForm->MenuBar->BarButtons.size(), 2u);
+
+  BYTE saved[256] = {};
+  GetKeyboardState(saved);
+  struct Case {
+    bool alt, ctrl;
+    WPARAM ch;
+    bool requested;
+  };
+  const Case cases[] = {{true, false, 'H', true}, {true, false, 'f', true}, {true, false, 'Q', false},
+                        {false, false, 'H', false}, {true, true, 'H', false}};
+  for (const Case& c : cases) {
+    BYTE keys[256] = {};
+    std::copy(std::begin(saved), std::end(saved), keys);
+    keys[VK_MENU] = c.alt ? 0x80 : 0;
+    keys[VK_CONTROL] = c.ctrl ? 0x80 : 0;
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    MSG m;
+    while (PeekMessageA(&m, w, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE)) {
+    }
+    const LRESULT handled = form.Perform(skin::kFormDialogChar, c.ch, 0x20000000);
+    const bool posted = PeekMessageA(&m, w, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE) != FALSE;
+    EXPECT_EQ(handled != 0, c.requested) << static_cast<char>(c.ch) << " alt " << c.alt << " ctrl " << c.ctrl;
+    EXPECT_EQ(posted, c.requested) << static_cast<char>(c.ch);
+    if (posted) {
+      // The press lands on the item's button.
+      RECT r{};
+      GetWindowRect(w, &r);
+      const skin::TMenuBtn* want = skinForm->MenuBar->FindAccelButton(static_cast<wchar_t>(c.ch));
+      ASSERT_NE(want, nullptr);
+      EXPECT_TRUE(want->Rect.Contains({GET_X_LPARAM(m.lParam) - r.left, GET_Y_LPARAM(m.lParam) - r.top}));
+    }
+  }
+  SetKeyboardState(saved);
+  skinForm->Detach();
+  delete skinForm;
+}
+
+// A new main menu (the framework's menu-changed notification) feeds the skinned bar and leaves the
+// window; the frame is not painted while the change runs. Detach gives the new menu back.
+TEST(WinSkinForm, ChangedMainMenuRebuildsTheBar) {
+  fwtest::App();
+  TSkinTestForm form(fwtest::App());
+  form.Show();
+  Pump();
+  HWND w = form.Handle();
+  auto* skinForm = new TWinSkinForm(&form);
+  skinForm->WindowHandle = w;
+  skinForm->AttachToForm(Data(), &form);
+  SendMessageA(w, skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+  Pump();
+  ASSERT_NE(skinForm->MenuBar, nullptr);
+  RECT clientBefore{};
+  GetClientRect(w, &clientBefore);
+
+  auto* other = new fw::TMainMenu(&form);
+  for (const char* caption : {"编辑(&E)", "查看(&V)", "工具(&T)"}) {
+    auto* item = fw::NewItem(&form, "", caption);
+    item->Add(fw::NewItem(&form, "", "项目"));
+    other->Items()->Add(item);
+  }
+  form.SetMenu(other);
+  Pump();
+  EXPECT_EQ(GetMenu(w), nullptr);
+  EXPECT_EQ(skinForm->MenuBar->MenuHandle, other->Handle());
+  EXPECT_EQ(skinForm->MenuBar->BarButtons.size(), 3u);
+  EXPECT_TRUE(Data()->FramePainting);
+  RECT clientAfter{};
+  GetClientRect(w, &clientAfter);
+  EXPECT_EQ(clientAfter.bottom, clientBefore.bottom) << "the native menu takes no room beside the bar";
+
+  skinForm->Detach();
+  EXPECT_EQ(GetMenu(w), other->Handle());
+  delete skinForm;
+}
+
+// Unicode windows are subclassed and passed on in their own character set.
+TEST(WinSkinForm, UnicodeWindowKeepsWideText) {
+  static const ATOM cls = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"SkinFormTestWide";
+    return RegisterClassW(&wc);
+  }();
+  fw::UniqueHwnd w(CreateWindowExW(0, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(cls)), L"宽字符窗口", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60,
+                                   360, 240, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+  ASSERT_TRUE(IsWindowUnicode(w.get()));
+  const LONG_PTR original = GetWindowLongPtrW(w.get(), GWLP_WNDPROC);
+  auto form = Skin(w.get());
+  EXPECT_TRUE(form->IsUnicode);
+  EXPECT_EQ(GetWindowLongPtrW(w.get(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(TWinSkinForm::SkinWindowProc()));
+  SetWindowTextW(w.get(), L"新标题：皮肤");
+  wchar_t text[64] = {};
+  GetWindowTextW(w.get(), text, 64);
+  EXPECT_EQ(std::wstring(text), L"新标题：皮肤");
+  form->Detach();
+  EXPECT_EQ(GetWindowLongPtrW(w.get(), GWLP_WNDPROC), original);
+}
+
+// Another subclasser on top of the skin: detaching leaves the chain intact (the skin's procedure
+// only forwards from then on) and a new skin object for the window does not loop.
+WNDPROC g_below = nullptr;
+int g_aboveCalls = 0;
+LRESULT CALLBACK AboveProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  ++g_aboveCalls;
+  return CallWindowProcA(g_below, w, msg, wp, lp);
+}
+
+TEST(WinSkinForm, LaterSubclasserKeepsItsChainAcrossDetachAndReattach) {
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW));
+  auto form = Skin(w.get());
+  g_below = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(w.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AboveProc)));
+  ASSERT_EQ(g_below, TWinSkinForm::SkinWindowProc());
+  form->Detach();
+  form.reset();
+  EXPECT_EQ(GetWindowLongPtrA(w.get(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&AboveProc));
+  g_log = {};
+  g_aboveCalls = 0;
+  SendMessageA(w.get(), WM_COMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(g_aboveCalls, 1);
+  ASSERT_EQ(g_log.Commands.size(), 1u) << "the detached skin passes everything on";
+  EXPECT_EQ(SendMessageA(w.get(), skin::XM_ISSKINNED, 0, 0), 0);
+
+  auto again = Skin(w.get());
+  EXPECT_EQ(SendMessageA(w.get(), skin::XM_ISSKINNED, 0, 0), 1);
+  g_log = {};
+  SendMessageA(w.get(), WM_COMMAND, 1234, 0);
+  ASSERT_EQ(g_log.Commands.size(), 1u);
+  again->Detach();
+  again.reset();
+  SetWindowLongPtrA(w.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_below));
 }
 
 }  // namespace
