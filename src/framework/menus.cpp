@@ -388,4 +388,27 @@ TMenuItem* NewItem(TComponent* owner, const char* name, const std::string& capti
 
 TMenuItem* NewLine(TComponent* owner, const char* name) { return NewItem(owner, name, "-"); }
 
+std::string ShortCutToText(int shortcut) {
+  const int key = shortcut & 0xFF;
+  std::string name;
+  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) {
+    name = std::string(1, static_cast<char>(key));
+  } else if (key >= VK_F1 && key <= VK_F24) {
+    name = "F" + std::to_string(key - VK_F1 + 1);
+  } else {
+    static const std::map<int, const char*> names = {
+        {VK_BACK, "BkSp"}, {VK_TAB, "Tab"},    {VK_RETURN, "Enter"}, {VK_ESCAPE, "Esc"},  {VK_SPACE, "Space"},
+        {VK_PRIOR, "PgUp"}, {VK_NEXT, "PgDn"}, {VK_END, "End"},      {VK_HOME, "Home"},   {VK_LEFT, "Left"},
+        {VK_UP, "Up"},      {VK_RIGHT, "Right"}, {VK_DOWN, "Down"},  {VK_INSERT, "Ins"},  {VK_DELETE, "Del"}};
+    auto it = names.find(key);
+    if (it == names.end()) return {};
+    name = it->second;
+  }
+  std::string text;
+  if (shortcut & scShift) text += "Shift+";
+  if (shortcut & scCtrl) text += "Ctrl+";
+  if (shortcut & scAlt) text += "Alt+";
+  return text + name;
+}
+
 }  // namespace fw

@@ -176,4 +176,11 @@ HWND PopupListWindow();
 TMenuItem* NewItem(TComponent* owner, const char* name, const std::string& caption, TNotifyEvent on_click = {});
 TMenuItem* NewLine(TComponent* owner, const char* name = "");
 
+// Shortcut values: a virtual-key code in the low byte plus these modifier bits.
+constexpr int scShift = 0x2000;
+constexpr int scCtrl = 0x4000;
+constexpr int scAlt = 0x8000;
+// The text a menu shows for a shortcut ("Ctrl+S", "Shift+Del", "F5"); empty for none.
+std::string ShortCutToText(int shortcut);
+
 }  // namespace fw

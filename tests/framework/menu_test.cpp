@@ -190,4 +190,20 @@ TEST(Menu, AMenuWithImagesDrawsItsDropDownItself) {
   EXPECT_FALSE(ItemInfo(form.options->Handle(), 0).fType & MFT_OWNERDRAW);
 }
 
+TEST(Menus, ShortCutTextNamesModifiersThenKey) {
+  struct Case {
+    int shortcut;
+    const char* text;
+  };
+  const Case cases[] = {
+      {0, ""},
+      {fw::scCtrl | 'S', "Ctrl+S"},
+      {fw::scShift | VK_DELETE, "Shift+Del"},
+      {VK_F5, "F5"},
+      {fw::scShift | fw::scCtrl | fw::scAlt | '1', "Shift+Ctrl+Alt+1"},
+      {fw::scCtrl | 0xE5, ""},  // a key without a name shows nothing
+  };
+  for (const Case& c : cases) EXPECT_EQ(fw::ShortCutToText(c.shortcut), c.text) << c.shortcut;
+}
+
 }  // namespace
