@@ -4,6 +4,7 @@
 
 #include "app/about_box.h"
 #include "app/main_form.h"
+#include "skin/data/skin_manage.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   fw::TApplication application;
@@ -12,5 +13,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   fw::Application->CreateForm(app::Form1);
   fw::Application->CreateForm(app::AboutBox);
   fw::Application->Run();
+  // The skin manager goes while the windows and forms still exist: it gives them their procedures back.
+  skin::DestroySkinManager();
   return 0;
 }

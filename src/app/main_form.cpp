@@ -14,6 +14,7 @@
 #include "core/list_commands.h"
 #include "core/program_files.h"
 #include "core/settings_commands.h"
+#include "skin/data/skin_data.h"
 
 namespace app {
 
@@ -64,7 +65,11 @@ TForm1::TForm1(fw::TComponent* owner) : fw::TForm(owner) {
   platform_ = std::make_unique<WinPlatform>(ServiceOverrides);
   view_ = std::make_unique<MainFormView>(*this);
   CreateTrayIcon();
-  // SkinData1 (skin data) is placed here once the component exists.
+  SkinData1 = new skin::TSkinData(this);
+  SkinData1->SetName("SkinData1");
+  // Menu drop-downs, tool bars and scroll bars keep their native look in this program.
+  SkinData1->SkinControls = skin::kDefaultSkinControls & ~skin::SetOf({skin::xcMenuItem, skin::xcToolbar,
+                                                                       skin::xcScrollbar, skin::xcFastReport});
 }
 
 void TForm1::BuildControls() {
@@ -329,8 +334,9 @@ void TForm1::cuangtisuofangClick(fw::TObject*) {
   }
 }
 
-void TForm1::ActivateSkin(const std::string&) {
-  // SkinData1->SetSkinFile(skinFile); SkinData1->SetActive(true); once the skin engine exists.
+void TForm1::ActivateSkin(const std::string& skinFile) {
+  SkinData1->SetSkinFile(skinFile);
+  SkinData1->SetActive(true);
 }
 
 void TForm1::huanpifuClick(fw::TObject*) { ActivateSkin(Model.state.AppFolder + kSkinFileRelative); }

@@ -12,6 +12,9 @@
 namespace tray {
 class TCnTrayIcon;
 }
+namespace skin {
+class TSkinData;
+}
 
 namespace app {
 
@@ -35,6 +38,7 @@ class TForm1 : public fw::TForm {
   fw::TPopupMenu* PopupMenu1;  // the tray icon's menu
   fw::TPopupMenu* PopupMenu2;  // the list's menu
   tray::TCnTrayIcon* CnTrayIcon1 = nullptr;  // the notification-area icon
+  skin::TSkinData* SkinData1 = nullptr;      // the skin of every window of the program
 
   // Menu items that the program reads or changes.
   fw::TMenuItem* baocun;
@@ -139,8 +143,7 @@ class TForm1 : public fw::TForm {
                       int image = -1);
   fw::TMenuItem* Line();
 
-  // Start-up step 15: switches the skin on. The skin engine is not part of the program yet, so
-  // this is where SkinData1 gets SkinFile and then Active.
+  // Start-up step 15: SkinData1 gets SkinFile, then Active.
   void ActivateSkin(const std::string& skinFile);
 
   // The core works on Model; the menu ticks and the list box are what the user sees and changes.
