@@ -129,6 +129,14 @@ LRESULT TWinSkinForm::SecondTable(UINT msg, WPARAM wp, LPARAM lp, bool& handled)
     case WM_WINDOWPOSCHANGED:
       ReadWindowState();
       return PassOn(msg, wp, lp);
+    case WM_SETTEXT: {
+      // The default handling draws a native caption at once; a foreign window has no form-object
+      // handler to repaint it, so the skin's caption goes back on here.
+      auto alive = alive_;
+      const LRESULT r = PassOn(msg, wp, lp);
+      if (*alive && !FormControl && SkinState == kSkinActive) RepaintFrame();
+      return r;
+    }
     case WM_SETICON: {
       auto alive = alive_;
       const LRESULT r = PassOn(msg, wp, lp);
@@ -200,6 +208,8 @@ LRESULT TWinSkinForm::OnSize(WPARAM wp, LPARAM lp) {
 LRESULT TWinSkinForm::OnNcActivate(WPARAM wp, LPARAM lp) {
   IsActive = wp != 0;
   if (HoverTimer) HoverTimer->SetEnabled(IsActive);
+  // A window without a caption keeps its native frame, which shows the change itself.
+  if (BorderKind == kBorderNone) return PassOn(WM_NCACTIVATE, wp, lp);
   LRESULT r = TRUE;
   if (FormKind == kFormMdiFrame && MdiClientWindow) SendMessageA(MdiClientWindow, WM_NCACTIVATE, wp, 0);
   auto alive = alive_;

@@ -4,6 +4,7 @@
 // framework form go to the artifacts folder.
 #include <windows.h>
 #include <windowsx.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,7 @@ struct ProcLog {
   int Sizes = 0;
   int NcPaints = 0;
   int NcCalcs = 0;
+  int SysCommands = 0;
   std::vector<std::pair<WPARAM, LPARAM>> Commands;
 };
 ProcLog g_log;
@@ -62,6 +64,9 @@ LRESULT CALLBACK OwnProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       g_log.Commands.emplace_back(wp, lp);
       return 0;
+    case WM_SYSCOMMAND:
+      ++g_log.SysCommands;
+      break;
     default:
       break;
   }
@@ -408,6 +413,9 @@ TEST(WinSkinForm, FramePixelsComeFromTheSkinActiveAndInactive) {
   ASSERT_FALSE(form->IsActive);
   ExpectFramePixels(w.get(), *form, false, compared);
   EXPECT_GT(compared, 100);
+  // A new text of a foreign window: the default handling's native caption is painted over again.
+  SetWindowTextA(w.get(), "新的窗口标题");
+  ExpectFramePixels(w.get(), *form, false, compared);
   // The skin's borders have an inactive frame that differs from the active one somewhere.
   const skin::SkinDefinition& s = Data()->Skin();
   const skin::Size size = WindowSize(w.get());
@@ -662,6 +670,231 @@ TEST(WinSkinForm, LaterSubclasserKeepsItsChainAcrossDetachAndReattach) {
   again->Detach();
   again.reset();
   SetWindowLongPtrA(w.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_below));
+}
+
+// System commands keep WindowState in step; Alt+letter opens the menu-bar item (consumed), other
+// keys and commands go on to the window.
+void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
+
+TEST(WinSkinForm, SystemCommandsFollowTheWindowStateAndKeyMenuOpensBarItems) {
+  HMENU menu = CreateMenu();
+  HMENU drop = CreatePopupMenu();
+  AppendMenuA(drop, MF_STRING, 102, "关于");
+  AppendMenuA(menu, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(drop), "帮助(&H)");
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW, menu));
+  auto form = Skin(w.get());
+  ASSERT_NE(form->MenuBar, nullptr);
+
+  struct StateCase {
+    WPARAM command;
+    int32_t state;
+  };
+  for (const StateCase& c : {StateCase{SC_MAXIMIZE, skin::kStateMaximized}, StateCase{SC_RESTORE, skin::kStateNormal},
+                             StateCase{SC_MINIMIZE, skin::kStateMinimized}, StateCase{SC_RESTORE, skin::kStateNormal}}) {
+    g_log = {};
+    SendMessageA(w.get(), WM_SYSCOMMAND, c.command, 0);
+    Pump();
+    EXPECT_EQ(g_log.SysCommands, 1) << std::hex << c.command;
+    EXPECT_EQ(form->WindowState, c.state) << std::hex << c.command;
+  }
+
+  const UINT_PTR timer = SetTimer(nullptr, 0, 150, EndMenuSoon);
+  struct KeyCase {
+    WPARAM key;
+    bool consumed;
+  };
+  for (const KeyCase& c : {KeyCase{'h', true}, KeyCase{'H', true}, KeyCase{'q', false}}) {
+    g_log = {};
+    SendMessageA(w.get(), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(c.key));
+    EXPECT_EQ(g_log.SysCommands, c.consumed ? 0 : 1) << static_cast<char>(c.key);
+    Pump();
+  }
+  KillTimer(nullptr, timer);
+  EXPECT_FALSE(form->MenuTracking);
+}
+
+// A dialog whose caption needs more room than its width is widened; its controls move right by
+// half the difference so that they stay centred.
+TEST(WinSkinForm, DialogIsWidenedForItsCaption) {
+  std::vector<WORD> t(256, 0);
+  auto* dt = reinterpret_cast<DLGTEMPLATE*>(t.data());
+  dt->style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
+  dt->cdit = 1;
+  dt->x = 20;
+  dt->y = 20;
+  dt->cx = 60;
+  dt->cy = 40;
+  WORD* p = reinterpret_cast<WORD*>(dt + 1);
+  *p++ = 0;  // no menu
+  *p++ = 0;  // default class
+  for (const wchar_t* c = L"这是一个相当长的对话框标题用来测试加宽"; *c; ++c) *p++ = static_cast<WORD>(*c);
+  *p++ = 0;
+  p = reinterpret_cast<WORD*>((reinterpret_cast<ULONG_PTR>(p) + 3) & ~ULONG_PTR{3});
+  auto* item = reinterpret_cast<DLGITEMTEMPLATE*>(p);
+  item->style = WS_CHILD | WS_VISIBLE | SS_LEFT;
+  item->x = 5;
+  item->y = 5;
+  item->cx = 40;
+  item->cy = 10;
+  item->id = 100;
+  p = reinterpret_cast<WORD*>(item + 1);
+  *p++ = 0xFFFF;
+  *p++ = 0x0082;  // static
+  for (const wchar_t* c = L"内容"; *c; ++c) *p++ = static_cast<WORD>(*c);
+  *p++ = 0;
+  *p++ = 0;
+  fw::UniqueHwnd dialog(CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dt, nullptr,
+                                                   [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0));
+  ASSERT_TRUE(dialog);
+  Pump();
+  HWND child = GetDlgItem(dialog.get(), 100);
+  ASSERT_NE(child, nullptr);
+  RECT client{}, childRect{};
+  GetClientRect(dialog.get(), &client);
+  GetWindowRect(child, &childRect);
+  MapWindowPoints(nullptr, dialog.get(), reinterpret_cast<POINT*>(&childRect), 2);
+
+  auto form = Skin(dialog.get());
+  EXPECT_TRUE(form->IsDialog);
+  EXPECT_EQ(form->BorderKind, skin::kBorderDialog);
+  const skin::FrameMetrics m = form->Metrics();
+  const skin::TDataSkinTitle& title = Data()->Skin().Title;
+  const int plain = client.right + m.BorderLeft + m.BorderRight;
+  const int needed = title.TextShift() + form->CaptionTextWidth + title.TextRightClip();
+  ASSERT_GT(needed, plain) << "the caption must need more room than the dialog has";
+  EXPECT_EQ(WindowSize(dialog.get()).cx, needed);
+  RECT moved{};
+  GetWindowRect(child, &moved);
+  MapWindowPoints(nullptr, dialog.get(), reinterpret_cast<POINT*>(&moved), 2);
+  EXPECT_EQ(moved.left, childRect.left + (needed - plain) / 2);
+  RECT after{};
+  GetClientRect(dialog.get(), &after);
+  EXPECT_EQ(after.bottom, client.bottom);
+  form->Detach();
+}
+
+// An MDI frame subclasses its client: scroll bars stay off unless the option keeps them, the
+// redraw request is answered, a new child stops menu updates; an MDI child with the child-border
+// option keeps its native frame.
+TEST(WinSkinForm, MdiFrameClientAndChild) {
+  fw::UniqueHwnd frame(MakeWindow(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN));
+  CLIENTCREATESTRUCT ccs{nullptr, 1000};
+  HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL,
+                                0, 0, 300, 200, frame.get(), nullptr, GetModuleHandleA(nullptr), &ccs);
+  ASSERT_NE(client, nullptr);
+  const LONG_PTR clientProc = GetWindowLongPtrA(client, GWLP_WNDPROC);
+  const bool menuUpdate = Data()->MenuUpdate;
+  auto form = Skin(frame.get());
+  EXPECT_EQ(form->FormKind, skin::kFormMdiFrame);
+  EXPECT_EQ(form->MdiClientWindow, client);
+  EXPECT_NE(GetWindowLongPtrA(client, GWLP_WNDPROC), clientProc);
+  SetWindowPos(client, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
+  EXPECT_EQ(SendMessageA(client, skin::XM_REDRAWMDI, 0, 0), 0);
+
+  static const ATOM childClass = [] {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefMDIChildProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = "SkinFormTestMdiChild";
+    return RegisterClassA(&wc);
+  }();
+  ASSERT_NE(childClass, 0);
+  MDICREATESTRUCTA mcs{"SkinFormTestMdiChild", "子窗口", GetModuleHandleA(nullptr), 10, 10, 200, 150,
+                       WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0};
+  HWND child = reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+  ASSERT_NE(child, nullptr);
+  EXPECT_FALSE(Data()->MenuUpdate) << "a new MDI child stops menu-bar updates";
+  Data()->MenuUpdate = menuUpdate;
+
+  {
+    auto skinned = Skin(child);
+    EXPECT_EQ(skinned->FormKind, skin::kFormMdiChild);
+    EXPECT_TRUE(skinned->SkinFrame);
+    skinned->Detach();
+  }
+  const skin::TSkinOptions options = Data()->Options;
+  Data()->Options |= 1u << skin::xoMDIChildBorder;
+  {
+    auto native = Skin(child);
+    EXPECT_FALSE(native->SkinFrame);
+    native->Detach();
+  }
+  Data()->Options = options;
+  form->Detach();
+  EXPECT_EQ(GetWindowLongPtrA(client, GWLP_WNDPROC), clientProc);
+}
+
+// Tool-bar painters: the skin's button image (five frames) by custom-draw state, inset by one
+// pixel; nothing while the option says so, or before activation. The background is the skin's
+// tool-bar image unless the option keeps it native.
+TEST(WinSkinForm, ToolBarPaintersDrawTheSkinsButtonFramesAndBackground) {
+  const skin::TDataSkinButton& buttons = Data()->Skin().Buttons;
+  ASSERT_FALSE(buttons.Bitmap.Empty());
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW));
+  auto form = Skin(w.get(), false);
+  constexpr int kW = 48, kH = 30;
+  constexpr COLORREF kMarker = RGB(0x01, 0x02, 0x03);
+  skin::DibSection got({kW, kH}), want({kW, kH});
+  fw::UniqueMemDc gotDc(CreateCompatibleDC(nullptr)), wantDc(CreateCompatibleDC(nullptr));
+  fw::SelectGuard g1(gotDc.get(), got.get()), g2(wantDc.get(), want.get());
+  const RECT bounds{0, 0, kW, kH};
+  auto reset = [&] {
+    fw::UniqueBrush marker(CreateSolidBrush(kMarker));
+    FillRect(gotDc.get(), &bounds, marker.get());
+    FillRect(wantDc.get(), &bounds, marker.get());
+  };
+  COLORREF text = kMarker;
+  reset();
+  EXPECT_FALSE(skin::PaintToolButton(*form, gotDc.get(), bounds, CDIS_HOT, text)) << "not before activation";
+  SendMessageA(w.get(), skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+
+  struct Case {
+    UINT state;
+    int32_t frame;  // 0: nothing drawn
+  };
+  const Case cases[] = {{CDIS_SELECTED, 2}, {CDIS_SELECTED | CDIS_HOT, 2}, {CDIS_HOT, 4}, {CDIS_FOCUS, 4},
+                        {CDIS_DEFAULT, 1}, {CDIS_DEFAULT | CDIS_DISABLED, 0}, {CDIS_DEFAULT | CDIS_GRAYED, 0},
+                        {0, 0}};
+  for (const Case& c : cases) {
+    reset();
+    text = kMarker;
+    const bool drawn = skin::PaintToolButton(*form, gotDc.get(), bounds, c.state, text);
+    EXPECT_EQ(drawn, c.frame != 0) << std::hex << c.state;
+    if (c.frame != 0) {
+      skin::DrawCompositeSkinBitmap(wantDc.get(), {1, 1, kW - 1, kH - 1}, buttons.Bitmap, false, false,
+                                    buttons.Trans == 1, 5, c.frame, buttons.GetMargins());
+    }
+    EXPECT_TRUE(got.ToBitmap() == want.ToBitmap()) << std::hex << c.state;
+    const bool hasColour = (c.frame == 1 && buttons.HasNormalColour2) || (c.frame == 4 && buttons.HasMouseOverColour2) ||
+                           (c.frame == 2 && buttons.HasPressedColour2);
+    if (!hasColour) {
+      EXPECT_EQ(text, kMarker);
+    }
+  }
+  const skin::TSkinOptions options = Data()->Options;
+  Data()->Options |= 1u << skin::xoToolbarButton;
+  reset();
+  EXPECT_FALSE(skin::PaintToolButton(*form, gotDc.get(), bounds, CDIS_HOT, text));
+  Data()->Options = options;
+
+  // The background: nothing with xoToolbarBK (the default), the skin's image otherwise.
+  const skin::TDataSkinObject* back = Data()->Skin().ToolbarBack.get();
+  reset();
+  skin::PaintToolBarBack(*form, gotDc.get(), bounds);
+  EXPECT_TRUE(got.ToBitmap() == want.ToBitmap());
+  if (back && !back->Bitmap.Empty()) {
+    Data()->Options &= ~(1u << skin::xoToolbarBK);
+    const RECT same{0, 0, std::min(kW, back->Bitmap.Width()), std::min(kH, back->Bitmap.Height())};
+    const RECT whole{0, 0, back->Bitmap.Width(), back->Bitmap.Height()};
+    reset();
+    skin::PaintToolBarBack(*form, gotDc.get(), whole);
+    const skin::Bitmap painted = got.ToBitmap();
+    for (int y = 0; y < same.bottom; ++y)
+      for (int x = 0; x < same.right; ++x) ASSERT_EQ(painted.Pixel(x, y), back->Bitmap.Pixel(x, y)) << x << "," << y;
+    Data()->Options = options;
+  }
 }
 
 }  // namespace
