@@ -76,18 +76,12 @@ LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wp, LPARAM lp) {
 LRESULT TWinSkinForm::OnNcHitTest(WPARAM wp, LPARAM lp) {
   const LRESULT native = PassOn(WM_NCHITTEST, wp, lp);
   if (BorderKind == kBorderNone) return native;
+  // Only "nowhere" and "caption" change: the skinned caption and menu bar lie where the native frame
+  // has none. Caption buttons are found by the non-client mouse messages, not here.
   RECT window{};
   GetWindowRect(WindowHandle, &window);
   const Point at{GET_X_LPARAM(lp) - window.left, GET_Y_LPARAM(lp) - window.top};
-  HitTestFrame frame;
-  frame.Window = {window.right - window.left, window.bottom - window.top};
-  frame.Metrics = metrics_;
-  frame.Traits = Traits();
-  // Caption buttons join the hit test once they exist; until then the skinned frame's own geometry
-  // answers: caption, sizing edges, menu bar. The client area keeps the native answer.
-  const int32_t own = FrameHitTest(at, frame, {});
-  if (own == kHtClient || own == kHtNowhere) return native;
-  return own;
+  return SkinHitTest(static_cast<int32_t>(native), at, metrics_);
 }
 
 LRESULT TWinSkinForm::OnNcPaint(WPARAM wp, LPARAM lp) {
@@ -126,8 +120,7 @@ void TWinSkinForm::RepaintFrame(HDC dc) {
     in.WindowText = WindowTextOf(WindowHandle, IsUnicode);
     in.CaptionFont = CaptionFont();
     in.BackBrush = SkinDataRef->BackBrush();
-    in.RightButtonsWidth = RightButtonsWidth;
-    // Caption buttons are drawn through in.DrawButtons once they exist.
+    PrepareCaptionButtons(in);
     if (MenuBar) {
       TWinSkinMenu* bar = MenuBar;
       in.DrawMenuBar = [bar](HDC windowDc, const Rect& strip) { bar->PaintBar(windowDc, strip); };

@@ -232,8 +232,7 @@ void TWinSkinForm::CreateMenuBar() {
 void TWinSkinForm::ComputeBorders() {
   if (!SkinDataRef) return;
   metrics_ = skin::ComputeBorders(SkinDataRef->Skin(), BorderKind, metrics_);
-  // Caption buttons are made here once they exist; until then nothing is right-aligned.
-  RightButtonsWidth = 0;
+  CreateCaptionButtons();
 }
 
 void TWinSkinForm::Activate() {
@@ -359,6 +358,7 @@ void TWinSkinForm::ReleaseHandlers() {
 void TWinSkinForm::DetachOnDestroy() {
   if (!attached_) return;
   ReleaseHandlers();
+  DropCaptionState();
   // Control skins are freed here once they exist. The native menu is not given back to a dying
   // window: the window would destroy a menu that its owner still holds.
   FreeMenuBar(false);
@@ -391,6 +391,7 @@ void TWinSkinForm::Detach() {
   const bool framed = SkinState != kSkinAttached && BorderKind != kBorderNone;
   SkinState = kSkinDetaching;
   if (HoverTimer) HoverTimer->SetEnabled(false);
+  DropCaptionState();
   UnhookControlProc();
   Unsubclass();
   // Control skins are freed and popup menus restored here once they exist.
@@ -430,10 +431,6 @@ void TWinSkinForm::SetMDIMaximizedDrawing(bool maximized) {
 
 void TWinSkinForm::ClassifyWindow(HWND) {
   // Control skins for size grips come with the control classification.
-}
-
-void TWinSkinForm::HoverTick() {
-  // Caption-button hover loss and hints come with the caption buttons.
 }
 
 }  // namespace skin

@@ -13,9 +13,11 @@
 #include "common/geometry.h"
 #include "framework/component.h"
 #include "framework/handles.h"
+#include "framework/menus.h"
 #include "framework/messages.h"
 #include "framework/types.h"
 #include "skin/form/frame_geometry.h"
+#include "skin/form/win_sys_button.h"
 
 namespace fw {
 class TCustomForm;
@@ -27,6 +29,10 @@ namespace skin {
 
 class TSkinData;
 class TWinSkinMenu;
+struct FramePaintInput;
+
+// Tag of the skinned system menu's popup.
+constexpr int kSysMenuTag = 33333;
 
 // SkinState values.
 constexpr int32_t kSkinAttached = 0;
@@ -110,7 +116,7 @@ class TWinSkinForm : public fw::TComponent {
   std::wstring DialogCaption;
   common::Rect CaptionTextRect;
   common::Rect CaptionTextBox;
-  int32_t RightButtonsWidth = 0;  // caption buttons come later: no right-aligned buttons yet
+  int32_t RightButtonsWidth = 0;  // room of the right-aligned caption buttons
   HWND MdiClientWindow = nullptr;
   HMENU NativeMenu = nullptr;
   HMENU SystemMenu = nullptr;
@@ -138,6 +144,40 @@ class TWinSkinForm : public fw::TComponent {
   void ComputeBorders();
   void BuildIconBitmap();
   void ReadWindowState();
+
+  // Caption buttons: one per caption-button definition of the skin, in definition order (also the
+  // order in which a point finds them), made again with the borders; the one under the mouse.
+  std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
+  TWinSysButton* HotObject = nullptr;
+  int32_t CaptionButtonCount() const { return static_cast<int32_t>(CaptionButtons.size()); }
+  // How long the mouse has rested on the hot caption button (grows by the hover timer's interval).
+  int32_t HintTime = 0;
+  // The owner-drawn replacement of the system menu, made anew at each opening.
+  fw::TPopupMenu* SystemMenuPopup() const { return system_menu_popup_.get(); }
+
+  void CreateCaptionButtons();
+  // Visible and Enabled of one button (both visibility codes, then the action's rule).
+  bool IsButtonVisible(int index);
+  // Places the visible buttons; captionTextBox is the caption text's box of this paint.
+  void LayoutButtons(const common::Rect& captionTextBox);
+  // Into the caption strip (window coordinates): the buttons in their caption frames and the icon.
+  void DrawButtons(HDC strip, const common::Rect& captionTextRect);
+  // The first visible caption button with an action whose rectangle holds the point, or null.
+  TWinSysButton* ButtonAt(common::Point windowPoint);
+  // Runs the hot button's action.
+  void ClickButton();
+  bool CanClose() const;
+  void Maximize();
+  void Minimize();
+  void Restore();
+  // Opens the skinned system menu at a screen point; a second call within the double-click time
+  // closes the window instead (while a caption button is hot).
+  void ShowSystemMenu(POINT screen);
+  void BuildSystemMenu();
+  // A caption button repainted on the window in the frame of its state.
+  void PaintCaptionButton(TWinSysButton& button);
+  // The caption-button hint goes and its timing starts again.
+  void HideButtonHint();
 
  private:
   friend struct FormProcAccess;
@@ -173,6 +213,14 @@ class TWinSkinForm : public fw::TComponent {
   void FormHandler(fw::TMessage& msg);
   bool FormDialogChar(fw::TMessage& msg);
   LRESULT MdiClientProcedure(HWND client, UINT msg, WPARAM wparam, LPARAM lparam);
+  // Caption buttons in the frame paint: visibility, the room on the right, the drawing callback.
+  void PrepareCaptionButtons(FramePaintInput& in);
+  // The non-client mouse table: caption buttons, then the menu bar, then the window.
+  LRESULT SkinNcMouse(UINT msg, WPARAM wparam, LPARAM lparam);
+  // Hint, hot button and system-menu popup let go when the skin leaves the window.
+  void DropCaptionState();
+  void SetSystemMenuOwnerDraw(fw::TPopupMenu& popup);
+  void DrawIconButton(HDC dc, const TWinSysButton& button, const common::Rect& captionTextRect);
   common::Point WindowPointFromScreen(POINT screen) const;
 
   static LRESULT CALLBACK StaticProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
@@ -192,6 +240,14 @@ class TWinSkinForm : public fw::TComponent {
   WNDPROC old_mdi_client_proc_ = nullptr;
   fw::UniqueFont caption_font_;
   fw::UniqueBitmap icon_bitmap_;
+  // Shared so that a popup being shown outlives a detach that runs inside its menu loop.
+  std::shared_ptr<fw::TPopupMenu> system_menu_popup_;
+  // The caption strip as composed before the buttons were drawn on it: the background a caption
+  // button repaints over when its state changes.
+  fw::UniqueBitmap caption_background_;
+  common::Size caption_background_size_;
+  // Screen point of the last non-client mouse message.
+  POINT last_nc_point_{};
   // Cleared when the object goes: handlers still bound to it then only forward.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
