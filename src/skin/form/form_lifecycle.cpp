@@ -50,8 +50,13 @@ TWinSkinForm::TWinSkinForm(fw::TComponent* owner) : fw::TComponent(owner) {
 }
 
 TWinSkinForm::~TWinSkinForm() {
+  // Freed while its window lives on (not through Detach): the window gets everything back, as a
+  // detach would give it; a dying window or form only loses the handlers.
+  if (attached_ && SkinState != kSkinDead) {
+    if (!Destroying()) Detach();
+    ReleaseHandlers();
+  }
   *alive_ = false;
-  if (attached_ && SkinState != kSkinDead) ReleaseHandlers();
   UnsubclassMdiClient();
   if (HoverTimer) HoverTimer->SetEnabled(false);
   MenuBar = nullptr;

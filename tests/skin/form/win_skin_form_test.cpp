@@ -458,6 +458,21 @@ TEST(WinSkinForm, DestroyedWindowDetachesItself) {
   form.reset();  // freeing after the window died touches nothing of it
 }
 
+TEST(WinSkinForm, FreedWithoutDetachGivesTheLiveWindowEverythingBack) {
+  HMENU menu = CreateMenu();
+  AppendMenuA(menu, MF_STRING, 100, "文件(&F)");
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW, menu));
+  auto form = Skin(w.get());
+  ASSERT_EQ(GetMenu(w.get()), nullptr);
+  const RECT client = ClientOnScreen(w.get());
+  form.reset();
+  EXPECT_EQ(GetMenu(w.get()), menu);
+  EXPECT_EQ(GetWindowLongPtrA(w.get(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&OwnProc));
+  const int kind = RegionKind(w.get());
+  EXPECT_TRUE(kind == ERROR || kind == NULLREGION);
+  EXPECT_TRUE(SameRect(ClientOnScreen(w.get()), client));
+}
+
 // A framework form with a main menu, skinned as the manager does it.
 class TSkinTestForm : public fw::TForm {
   FW_CLASS()
