@@ -201,6 +201,9 @@ TSkinData* TSkinManage::ChooseSkinData(HWND window, const std::string& className
 bool TSkinManage::AddWindow(HWND window) {
   if (!Enabled || !window || !IsWindow(window)) return false;
   PurgeFormSkins();
+  // Attaching may activate the window again before it is subclassed: that call must not make a
+  // second object.
+  if (std::find(attaching_.begin(), attaching_.end(), window) != attaching_.end()) return false;
   if (SendMessageA(window, XM_ISSKINNED, 0, 0) == 1 || FindFormSkin(window)) return false;
   fw::TWinControl* form = FindVCLForm(window);
   const auto style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
@@ -235,6 +238,12 @@ bool TSkinManage::AddWindow(HWND window) {
   formSkin->WindowHandle = window;
   formSkin->ManagerTag = ManagerTag;
   formSkin->WindowClassName = className;
+  attaching_.push_back(window);
+  struct Done {
+    std::vector<HWND>& list;
+    HWND window;
+    ~Done() { list.erase(std::remove(list.begin(), list.end(), window), list.end()); }
+  } done{attaching_, window};
   try {
     if (auto* customForm = dynamic_cast<fw::TCustomForm*>(form))
       formSkin->AttachToForm(data, customForm);
@@ -244,6 +253,7 @@ bool TSkinManage::AddWindow(HWND window) {
     FreeFormSkin(formSkin, true);
     return false;
   }
+  if (!live_->Contains(formSkin)) return false;  // its form went while attaching
   form_skins_.push_back(formSkin);
   PostMessageA(window, XM_ACTIVATESKIN, 0, kActivateSkinParam);
   return true;

@@ -102,6 +102,7 @@ class TSkinManage {
   std::vector<TWinSkinForm*> form_skins_;
   std::vector<TWinSkinPopMenu*> popup_skins_;
   std::vector<TSkinData*> skin_datas_;
+  std::vector<HWND> attaching_;  // windows whose form skin is being attached (re-entry guard)
   fw::UniqueHook hook_;
 };
 

@@ -91,28 +91,117 @@ TEST_F(ActiveSkinTest, AWindowIsNeverGivenASecondSkinObject) {
   EXPECT_EQ(Manager().FormSkins().size(), skins);
 }
 
+// An MDI frame of our own class with its client; children are made with MdiChild.
+struct MdiFrame {
+  HWND frame = nullptr;
+  HWND client = nullptr;
+  MdiFrame() {
+    frame = skintest::CreateOwnWindow("SkinTestMdiFrame", 500, 400, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
+    CLIENTCREATESTRUCT ccs{nullptr, 1000};
+    client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 400, 300, frame,
+                             nullptr, GetModuleHandleA(nullptr), &ccs);
+    WNDCLASSA wc{};
+    if (!GetClassInfoA(GetModuleHandleA(nullptr), "SkinTestMdiChild", &wc)) {
+      wc.lpfnWndProc = DefMDIChildProcA;
+      wc.hInstance = GetModuleHandleA(nullptr);
+      wc.lpszClassName = "SkinTestMdiChild";
+      RegisterClassA(&wc);
+    }
+  }
+  ~MdiFrame() { DestroyWindow(frame); }
+  HWND Child(int width, int height) const {
+    return CreateMDIWindowA("SkinTestMdiChild", "child", WS_CAPTION | WS_SYSMENU, 0, 0, width, height, client,
+                            GetModuleHandleA(nullptr), 0);
+  }
+};
+
 TEST_F(ActiveSkinTest, ZeroSizeTopLevelIsLeftButZeroSizeMdiChildIsSkinned) {
   HWND empty = Keep(skintest::CreateOwnWindow("SkinTestEmpty", 0, 0, WS_POPUP | WS_CAPTION));
   ShowWindow(empty, SW_SHOW);
   EXPECT_FALSE(Manager().AddWindow(empty));
   EXPECT_FALSE(Skinned(empty));
 
-  HWND frame = Keep(skintest::CreateOwnWindow("SkinTestMdiFrame", 500, 400, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN));
-  CLIENTCREATESTRUCT ccs{nullptr, 1000};
-  HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 400, 300,
-                                frame, nullptr, GetModuleHandleA(nullptr), &ccs);
-  ASSERT_NE(client, nullptr);
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefMDIChildProcA;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "SkinTestMdiChild";
-  RegisterClassA(&wc);
-  HWND child = CreateMDIWindowA("SkinTestMdiChild", "child", WS_CAPTION | WS_SYSMENU, 0, 0, 0, 0, client,
-                                GetModuleHandleA(nullptr), 0);
+  MdiFrame mdi;
+  ASSERT_NE(mdi.client, nullptr);
+  HWND child = mdi.Child(0, 0);
   ASSERT_NE(child, nullptr);
   EXPECT_TRUE(Skinned(child));  // seen by the hook at its creation
-  ShowWindow(frame, SW_SHOW);
+  ShowWindow(mdi.frame, SW_SHOW);
   Pump(100);
+  skin::DestroySkinManager();  // before the frame goes
+}
+
+TEST_F(ActiveSkinTest, MaximizedMdiStateReachesTheChildrenUnlessTheyKeepTheirBorder) {
+  MdiFrame mdi;
+  ShowWindow(mdi.frame, SW_SHOW);
+  HWND child = mdi.Child(200, 150);
+  skin::TWinSkinForm* formSkin = Manager().FindFormSkin(child);
+  ASSERT_NE(formSkin, nullptr);
+  ASSERT_TRUE(PumpUntil([&] { return formSkin->SkinState == skin::kSkinActive; }));
+  ASSERT_EQ(formSkin->FormKind, skin::kFormMdiChild);
+  Manager().SetMDIMaximized(true);
+  EXPECT_TRUE(Manager().MDIMaximized);
+  EXPECT_EQ(formSkin->WindowState, skin::kStateMaximized);
+  data->Options |= 1u << skin::xoMDIChildBorder;
+  Manager().SetMDIMaximized(false);
+  EXPECT_FALSE(Manager().MDIMaximized);
+  EXPECT_EQ(formSkin->WindowState, skin::kStateMaximized);  // not told
+  data->Options &= ~(1u << skin::xoMDIChildBorder);
+  Manager().SetMDIMaximized(true);   // already maximized in the manager's view
+  Manager().SetMDIMaximized(false);
+  EXPECT_EQ(formSkin->WindowState, skin::kStateNormal);
+  skin::DestroySkinManager();
+}
+
+TEST_F(ActiveSkinTest, BrokenSkinFileEscapesToTheCallerAndTheFormsKeepWorking) {
+  fw::TForm* form = Form();
+  skin::TWinSkinForm* formSkin = Manager().FindFormSkin(form->Handle());
+  ASSERT_NE(formSkin, nullptr);
+  ASSERT_TRUE(PumpUntil([&] { return formSkin->SkinState == skin::kSkinActive; }));
+  const std::string ini = "[Progress]\r\nBitmap=bad.bmp\r\n";
+  const std::string broken = skintest::WriteArtifact(
+      "broken.skn", skin::WriteSkinFile(70000, {{"skin.ini", std::vector<uint8_t>(ini.begin(), ini.end())},
+                                                {"bad.bmp", {'B', 'M', 1, 2, 3}}}));
+  EXPECT_ANY_THROW(data->SetSkinFile(broken));
+  EXPECT_TRUE(data->SkinEmpty());
+  EXPECT_EQ(Manager().FindFormSkin(form->Handle()), formSkin);
+  RedrawWindow(form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  SetWindowPos(form->Handle(), nullptr, 0, 0, 420, 260, SWP_NOMOVE | SWP_NOZORDER);
+  Pump(300);
+  data->SetSkinFile(skintest::DefaultSkinPath());
+  EXPECT_FALSE(data->SkinEmpty());
+  Pump(400);
+  EXPECT_EQ(formSkin->SkinState, skin::kSkinActive);
+}
+
+TEST_F(SkinWinTest, OnlyThisFormComponentSkinsItsOwnerAndLetsItGo) {
+  fw::TForm* form = Form();
+  auto* data = new TSkinData(form);  // as the form's reader creates it
+  data->SkinFormtype = TSkinFormType::sfOnlyThisForm;
+  data->SetSkinFile(skintest::DefaultSkinPath());
+  data->SetActive(true);  // only stored while the settings are read
+  EXPECT_EQ(skin::SkinManager(), nullptr);
+  data->NotifyLoaded();
+  ASSERT_NE(skin::SkinManager(), nullptr);
+  EXPECT_FALSE(Manager().HookInstalled());
+  EXPECT_TRUE(Manager().Enabled);
+  EXPECT_EQ(Manager().ManagerState, 1);
+  skin::TWinSkinForm* formSkin = Manager().FindFormSkin(form->Handle());
+  ASSERT_NE(formSkin, nullptr);
+  EXPECT_EQ(formSkin->SkinDataRef, data);
+  ASSERT_TRUE(PumpUntil([&] { return formSkin->SkinState == skin::kSkinActive; }));
+  int changed = 0;
+  data->OnSkinChanged = [&](fw::TObject*) { ++changed; };
+  data->SetActive(false);
+  EXPECT_TRUE(PumpUntil([&] { return changed == 1; }));
+  EXPECT_EQ(Manager().FindFormSkin(form->Handle()), nullptr);
+  EXPECT_FALSE(Manager().Enabled);
+  data->SetActive(true);
+  EXPECT_TRUE(PumpUntil([&] { return changed == 2; }));
+  EXPECT_NE(Manager().FindFormSkin(form->Handle()), nullptr);
+  data->SetSkinFile(skintest::SecondSkinPath());
+  EXPECT_TRUE(PumpUntil([&] { return changed == 3; }));
+  EXPECT_NE(Manager().FindFormSkin(form->Handle()), nullptr);
 }
 
 TEST_F(ActiveSkinTest, ChildWindowsAndForeignWindowsAreLeftAlone) {
