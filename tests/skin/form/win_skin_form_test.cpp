@@ -17,6 +17,7 @@
 
 #include "framework/test_app.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_manage.h"
 #include "skin/form/border_pieces.h"
 #include "skin/form/frame_hit_test.h"
 #include "skin/form/frame_painter.h"
@@ -536,6 +537,67 @@ TEST(WinSkinForm, FrameworkFormSkinnedActiveAndInactiveThenGivenBack) {
   // The form keeps working after the skin has gone.
   form.SetCaption("皮肤窗体测试");
   Pump();
+}
+
+// The skin data hears of the framework form before attaching and when activation or a refresh
+// ends; a refresh (XM_RESKIN to the form object) keeps the client size and the colours.
+TEST(WinSkinForm, EventsAndRefreshKeepTheClientSize) {
+  fwtest::App();
+  TSkinTestForm form(fwtest::App());
+  form.Show();
+  Pump();
+  HWND w = form.Handle();
+  std::vector<std::string> events;
+  Data()->OnBeforeSkinForm = [&](fw::TObject* sender, HWND hwnd, const std::string& name) {
+    EXPECT_EQ(sender, Data());
+    EXPECT_EQ(hwnd, w);
+    events.push_back("before " + name);
+  };
+  Data()->OnAfterSkinForm = [&](fw::TObject*, HWND hwnd, const std::string& name) {
+    EXPECT_EQ(hwnd, w);
+    events.push_back("after " + name);
+  };
+  form.SetColor(fw::clWhite);
+  auto* skinForm = new TWinSkinForm(&form);
+  skinForm->WindowHandle = w;
+  skinForm->AttachToForm(Data(), &form);
+  ASSERT_EQ(events, std::vector<std::string>{"before TSkinTestForm"});
+  SendMessageA(w, skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+  Pump();
+  EXPECT_EQ(events.size(), 2u);
+  RECT client{};
+  GetClientRect(w, &client);
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_EQ(form.Perform(skin::XM_RESKIN, 0, 0), 0);
+    Pump();
+    EXPECT_EQ(skinForm->SkinState, skin::kSkinActive);
+    RECT now{};
+    GetClientRect(w, &now);
+    EXPECT_EQ(now.right, client.right) << "round " << round;
+    EXPECT_EQ(now.bottom, client.bottom) << "round " << round;
+  }
+  EXPECT_EQ(events.size(), 4u);
+  EXPECT_EQ(events.back(), "after TSkinTestForm");
+  EXPECT_EQ(form.Color(), static_cast<fw::TColor>(Data()->SkinColor(skin::kScButtonFace)));
+  Data()->OnBeforeSkinForm = nullptr;
+  Data()->OnAfterSkinForm = nullptr;
+  skinForm->Detach();
+  EXPECT_EQ(form.Color(), fw::clWhite) << "detach gives the form its own colour back";
+  delete skinForm;
+}
+
+// While the manager asks for it, attaching hides the window and activation shows it again.
+TEST(WinSkinForm, HiddenWhileAttachingShownAtActivation) {
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW));
+  skin::TSkinManage* manager = skin::SkinManager();
+  ASSERT_NE(manager, nullptr);
+  manager->HideOnAttach = true;
+  auto form = Skin(w.get(), false);
+  EXPECT_FALSE(IsWindowVisible(w.get()));
+  SendMessageA(w.get(), skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+  EXPECT_TRUE(IsWindowVisible(w.get()));
+  EXPECT_FALSE(manager->HideOnAttach);
+  form->Detach();
 }
 
 // Alt+character reaches the form as its dialog-character notification: the menu bar's item with
