@@ -3,6 +3,7 @@
 // alone on the window when the mouse changes their state.
 #include <algorithm>
 
+#include "framework/application.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_manage.h"
 #include "skin/form/caption_text.h"
@@ -35,6 +36,16 @@ Size BitmapSize(HBITMAP bitmap) {
 }
 
 RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// The skin data's picture of the application's icon, when the application has an icon at all (the
+// picture is made in any case, plain magenta without one).
+HBITMAP ApplicationIcon(const TSkinData* data) {
+  HBITMAP picture = data ? data->AppIconBitmap() : nullptr;
+  HWND app = fw::Application ? fw::Application->Handle() : nullptr;
+  if (!picture || !app) return nullptr;
+  if (SendMessageA(app, WM_GETICON, ICON_SMALL, 0) || SendMessageA(app, WM_GETICON, ICON_BIG, 0)) return picture;
+  return nullptr;
+}
 
 }  // namespace
 
@@ -127,7 +138,7 @@ void TWinSkinForm::DrawButtons(HDC strip, const common::Rect& captionTextRect) {
 
 void TWinSkinForm::DrawIconButton(HDC dc, const TWinSysButton& button, const common::Rect& captionTextRect) {
   // The application's icon at the left of the caption, else the window's own small icon.
-  if (HBITMAP app = SkinDataRef ? SkinDataRef->AppIconBitmap() : nullptr) {
+  if (HBITMAP app = ApplicationIcon(SkinDataRef)) {
     const Size size = BitmapSize(app);
     const Point at = CaptionIconOrigin(size, captionTextRect);
     DrawTransparentBitmap(dc, RECT{at.x, at.y, at.x + size.cx, at.y + size.cy}, app, kMagenta);
@@ -149,7 +160,7 @@ void TWinSkinForm::PaintCaptionButton(TWinSysButton& button) {
   common::Rect r = button.Rect;
   common::Rect icon;
   if (button.IsIconButton()) {
-    if (HBITMAP app = SkinDataRef->AppIconBitmap()) {
+    if (HBITMAP app = ApplicationIcon(SkinDataRef)) {
       const Size size = BitmapSize(app);
       const Point at = CaptionIconOrigin(size, CaptionTextRect);
       icon = Rect::FromSize(at.x, at.y, size.cx, size.cy);

@@ -228,7 +228,13 @@ LRESULT TWinSkinForm::OnSysCommand(WPARAM wp, LPARAM lp) {
     if (ch != L' ' && ch != L'-' && !GetCapture() && MenuBar) {
       if (MenuBar->HandleKeyMenu(ch)) return 0;
     }
-    // Alt+Space opens the system menu; the skinned one comes with the caption buttons.
+    // Alt+Space: the skinned system menu instead of the native one.
+    if (ch == L' ') {
+      POINT origin{0, 0};
+      ClientToScreen(WindowHandle, &origin);
+      ShowSystemMenu(origin);
+      return 0;
+    }
   }
   if (command == SC_MAXIMIZE) {
     WindowState = kStateMaximized;
@@ -246,29 +252,6 @@ common::Point TWinSkinForm::WindowPointFromScreen(POINT screen) const {
   RECT window{};
   GetWindowRect(WindowHandle, &window);
   return {screen.x - window.left, screen.y - window.top};
-}
-
-LRESULT TWinSkinForm::OnNcMouse(UINT msg, WPARAM wp, LPARAM lp) {
-  const POINT screen{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-  const common::Point at = WindowPointFromScreen(screen);
-  // Caption buttons take their messages here once they exist. The menu bar sees every move, press
-  // and release (its own requests arrive as presses at its buttons, whatever the hit code) and
-  // answers whether one of its buttons took it; a move elsewhere lets its hot button go.
-  if (MenuBar && (msg == WM_NCMOUSEMOVE || msg == WM_NCLBUTTONDOWN || msg == WM_NCLBUTTONUP)) {
-    if ((msg != WM_NCMOUSEMOVE || IsActive) && MenuBar->HandleNcMouse(msg, at)) return 0;
-    if (msg == WM_NCMOUSEMOVE && MenuBar->HotButton) MenuBar->MouseLeft();
-  }
-  if (msg == WM_NCLBUTTONDBLCLK && wp == HTCAPTION) {
-    if (WindowState != kStateNormal) {
-      PostMessageA(WindowHandle, WM_SYSCOMMAND, SC_RESTORE, 0);
-      return 0;
-    }
-    if (FrameFeatures & kFeatureMaximizeBox) {
-      PostMessageA(WindowHandle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-      return 0;
-    }
-  }
-  return PassOn(msg, wp, lp);
 }
 
 void TWinSkinForm::OpenMenuAt(POINT screen) {

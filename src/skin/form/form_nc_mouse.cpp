@@ -22,7 +22,7 @@ constexpr int32_t kHintHidePause = 2500;
 
 }  // namespace
 
-LRESULT TWinSkinForm::SkinNcMouse(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TWinSkinForm::OnNcMouse(UINT msg, WPARAM wp, LPARAM lp) {
   const POINT screen{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
   last_nc_point_ = screen;
   const common::Point at = WindowPointFromScreen(screen);

@@ -215,8 +215,6 @@ class TWinSkinForm : public fw::TComponent {
   LRESULT MdiClientProcedure(HWND client, UINT msg, WPARAM wparam, LPARAM lparam);
   // Caption buttons in the frame paint: visibility, the room on the right, the drawing callback.
   void PrepareCaptionButtons(FramePaintInput& in);
-  // The non-client mouse table: caption buttons, then the menu bar, then the window.
-  LRESULT SkinNcMouse(UINT msg, WPARAM wparam, LPARAM lparam);
   // Hint, hot button and system-menu popup let go when the skin leaves the window.
   void DropCaptionState();
   void SetSystemMenuOwnerDraw(fw::TPopupMenu& popup);

@@ -1,0 +1,581 @@
+// Caption buttons, non-client mouse input, hit testing and the skinned system menu on real windows
+// under Wine, with the program's own skin: what a press, a release, a move and a double click do,
+// which commands reach the window, the frames painted on the screen, the hint's timing by hover
+// timer ticks, and the system menu built from the window's own. Screenshots of a hot button and
+// of the open system menu go to the artifacts folder.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/test_app.h"
+#include "framework/timer.h"
+#include "skin/data/skin_data.h"
+#include "skin/form/caption_buttons.h"
+#include "skin/form/skin_messages.h"
+#include "skin/form/system_menu_items.h"
+#include "skin/form/win_skin_form.h"
+#include "support/paths.h"
+#include "support/screenshot.h"
+
+namespace {
+
+using skin::TWinSkinForm;
+using skin::TWinSysButton;
+
+skin::TSkinData* Data() {
+  static skin::TSkinData* data = [] {
+    auto* d = new skin::TSkinData(nullptr);
+    d->SetSkinFile(testsupport::EnvFolder("TALVIK_DIST_DIR") + "\\皮肤\\白兰_mxp1.skn");
+    return d;
+  }();
+  return data;
+}
+
+// Native menu loops of the window (the skinned system menu runs its own, owned elsewhere).
+int g_native_menu_loops = 0;
+
+LRESULT CALLBACK OwnProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  // Closing is the test's business: the window stays until the test destroys it.
+  if (msg == WM_CLOSE) return 0;
+  if (msg == WM_ENTERMENULOOP) ++g_native_menu_loops;
+  return DefWindowProcA(w, msg, wp, lp);
+}
+
+void Pump() {
+  for (int round = 0; round < 3; ++round) {
+    fwtest::Pump();
+    Sleep(10);
+  }
+}
+
+constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW;
+
+HWND MakeWindow(DWORD style, bool withMenu = true) {
+  static const ATOM cls = [] {
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = OwnProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = "CaptionButtonTestWindow";
+    return RegisterClassA(&wc);
+  }();
+  HMENU menu = nullptr;
+  if (withMenu) {
+    menu = CreateMenu();
+    HMENU file = CreatePopupMenu();
+    AppendMenuA(file, MF_STRING, 101, "退出(&X)");
+    AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "文件(&F)");
+    AppendMenuA(menu, MF_STRING, 102, "帮助(&H)");
+  }
+  HWND w = CreateWindowExA(0, MAKEINTATOM(cls), "Talvik软件安装路径修改器2.1", style, 120, 90, 520, 360, nullptr, menu,
+                           GetModuleHandleA(nullptr), nullptr);
+  // The icon button shows the window's small icon.
+  SendMessageA(w, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIconA(nullptr, IDI_APPLICATION)));
+  ShowWindow(w, SW_SHOWNORMAL);
+  SetForegroundWindow(w);
+  UpdateWindow(w);
+  Pump();
+  return w;
+}
+
+// A skinned window of the given style, active, its frame painted.
+struct Skinned {
+  fw::UniqueHwnd window;
+  std::unique_ptr<TWinSkinForm> form;
+
+  explicit Skinned(DWORD style = kMainStyle, bool withMenu = true) : window(MakeWindow(style, withMenu)) {
+    form = std::make_unique<TWinSkinForm>(nullptr);
+    form->WindowHandle = window.get();
+    form->Attach(Data());
+    PostMessageA(window.get(), skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+    Pump();
+    SetForegroundWindow(window.get());
+    SendMessageA(window.get(), WM_NCACTIVATE, TRUE, 0);
+    Pump();
+    // The timer is ticked by hand where a test needs it.
+    if (form->HoverTimer) form->HoverTimer->SetEnabled(false);
+  }
+  ~Skinned() {
+    form.reset();
+    window.reset();
+    Pump();
+  }
+  HWND w() const { return window.get(); }
+
+  // The first button of that action and Visibility (any Visibility when -1).
+  TWinSysButton* Button(int32_t action, int32_t visibility = -1) const {
+    for (const auto& b : form->CaptionButtons)
+      if (b->Action() == action && (visibility < 0 || b->Definition->Visibility == visibility)) return b.get();
+    return nullptr;
+  }
+  POINT ScreenOf(const skin::Rect& r) const {
+    RECT window{};
+    GetWindowRect(w(), &window);
+    return {window.left + (r.left + r.right) / 2, window.top + (r.top + r.bottom) / 2};
+  }
+  POINT ScreenOfWindowPoint(int x, int y) const {
+    RECT window{};
+    GetWindowRect(w(), &window);
+    return {window.left + x, window.top + y};
+  }
+  LRESULT Send(UINT msg, WPARAM hit, POINT screen) const {
+    return SendMessageA(w(), msg, hit, MAKELPARAM(screen.x, screen.y));
+  }
+  void Click(POINT screen) const {
+    Send(WM_NCLBUTTONDOWN, HTCAPTION, screen);
+    Send(WM_NCLBUTTONUP, HTCAPTION, screen);
+  }
+};
+
+// Drops the window's queued system commands and closes without running them; answers whether one
+// with that command was among them.
+bool TakePosted(HWND w, UINT msg, WPARAM wp) {
+  bool found = false;
+  MSG m;
+  while (PeekMessageA(&m, w, msg, msg, PM_REMOVE)) found |= m.wParam == wp;
+  return found;
+}
+bool TakePostedSysCommand(HWND w, WPARAM command) { return TakePosted(w, WM_SYSCOMMAND, command); }
+
+// How many opaque pixels of the window at r differ from frame `frame` of the button's picture.
+int FramePixelsDiffering(HWND w, const TWinSysButton& b, int frame, int& compared) {
+  const skin::Bitmap& image = b.Definition->Bitmap;
+  const int cell = image.Width() / b.FrameCount;
+  fw::WindowDc dc(w, true);
+  int differ = 0;
+  for (int y = 0; y < b.Rect.Height(); ++y) {
+    for (int x = 0; x < b.Rect.Width(); ++x) {
+      const skin::Colour want = image.Pixel((frame - 1) * cell + x, y);
+      if (want == skin::kMagenta) continue;
+      ++compared;
+      differ += GetPixel(dc.get(), b.Rect.left + x, b.Rect.top + y) != static_cast<COLORREF>(want);
+    }
+  }
+  return differ;
+}
+
+TEST(CaptionButtons, SkinLoads) {
+  ASSERT_FALSE(Data()->SkinEmpty());
+  ASSERT_GE(Data()->Skin().SysButtons.size(), 6u);
+}
+
+TEST(CaptionButtons, MadeFromTheSkinJudgedAndPlacedOnTheRight) {
+  Skinned s;
+  ASSERT_EQ(s.form->CaptionButtonCount(), static_cast<int32_t>(Data()->Skin().SysButtons.size()));
+  RECT window{};
+  GetWindowRect(s.w(), &window);
+  const int W = window.right - window.left;
+  struct Case {
+    int32_t action, visibility;
+    bool visible;
+    int x;  // left edge, window coordinates (-1: not checked)
+  };
+  const Case cases[] = {
+      {0, 0, true, W - 34},    // close
+      {1, 2, true, W - 62},    // maximize: not maximized
+      {1, 1, false, -1},       // restore: only maximized
+      {2, 6, true, W - 90},    // minimize
+      {4, 10, false, -1},      // help: only without minimize and maximize boxes
+      {3, 0, true, 8},         // icon
+  };
+  for (const Case& c : cases) {
+    TWinSysButton* b = s.Button(c.action, c.visibility);
+    ASSERT_NE(b, nullptr) << c.action << "/" << c.visibility;
+    EXPECT_EQ(b->Visible, c.visible) << c.action << "/" << c.visibility;
+    if (c.x >= 0) {
+      EXPECT_EQ(b->Rect.left, c.x) << c.action << "/" << c.visibility;
+    }
+    EXPECT_TRUE(b->Enabled) << c.action;
+  }
+  EXPECT_EQ(s.form->RightButtonsWidth, 90);
+}
+
+TEST(CaptionButtons, HitTestKeepsTheTopRowsAndFindsCaptionAndMenuBar) {
+  for (const DWORD style : {kMainStyle, static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX)}) {
+    Skinned s(style);
+    const skin::FrameMetrics m = s.form->Metrics();
+    ASSERT_GT(m.BorderTop, 6);
+    ASSERT_GT(m.MenuBarHeight, 0);
+    RECT r{};
+    GetWindowRect(s.w(), &r);
+    const int W = r.right - r.left, H = r.bottom - r.top;
+    const TWinSysButton* close = s.Button(0);
+    ASSERT_NE(close, nullptr);
+    const bool sizeable = style & WS_THICKFRAME;
+    struct Case {
+      int x, y;
+      LRESULT code;
+    };
+    const Case cases[] = {
+        {W / 2, 1, sizeable ? HTTOP : HTBORDER},  // the native answer stays in the top rows
+        {W / 2, 4, HTCAPTION},
+        {W / 2, m.BorderTop - 1, HTCAPTION},
+        {(close->Rect.left + close->Rect.right) / 2, (close->Rect.top + close->Rect.bottom) / 2, HTCAPTION},
+        {W / 2, m.BorderTop + m.MenuBarHeight / 2, HTMENU},
+        {W / 2, (m.BorderTop + m.MenuBarHeight + H - m.BorderBottom) / 2, HTCLIENT},
+    };
+    for (const Case& c : cases) {
+      const LRESULT got = SendMessageA(s.w(), WM_NCHITTEST, 0, MAKELPARAM(r.left + c.x, r.top + c.y));
+      EXPECT_EQ(got, c.code) << "style " << std::hex << style << std::dec << " at " << c.x << "," << c.y;
+    }
+  }
+}
+
+TEST(CaptionButtons, StatesFollowTheMouseAndArePaintedFromTheirFrames) {
+  Skinned s;
+  TWinSysButton* close = s.Button(0);
+  TWinSysButton* minimize = s.Button(2);
+  ASSERT_TRUE(close && minimize);
+  ASSERT_EQ(close->FrameCount, 4);
+  struct Step {
+    UINT msg;
+    TWinSysButton* target;  // where the mouse is
+    int32_t closeState;
+    int closeFrame;  // frame on the screen
+  };
+  const POINT caption = s.ScreenOfWindowPoint((s.form->CaptionTextRect.left + s.form->CaptionTextRect.right) / 2,
+                                              s.form->Metrics().BorderTop / 2);
+  const Step steps[] = {
+      {WM_NCMOUSEMOVE, close, skin::kButtonHot, 3},
+      {WM_NCLBUTTONDOWN, close, skin::kButtonPressed, 2},
+      {WM_NCMOUSEMOVE, close, skin::kButtonPressed, 2},       // still the hot object: nothing changes
+      {WM_NCMOUSEMOVE, minimize, skin::kButtonNormal, 1},     // another button takes over
+      {WM_NCMOUSEMOVE, close, skin::kButtonHot, 3},
+      {WM_NCMOUSEMOVE, nullptr, skin::kButtonNormal, 1},      // over the bare caption
+  };
+  int compared = 0;
+  for (const Step& step : steps) {
+    const POINT p = step.target ? s.ScreenOf(step.target->Rect) : caption;
+    const LRESULT answer = s.Send(step.msg, HTCAPTION, p);
+    if (step.target) {
+      EXPECT_EQ(answer, 0);
+    }
+    EXPECT_EQ(close->State, step.closeState) << "message " << std::hex << step.msg;
+    EXPECT_EQ(FramePixelsDiffering(s.w(), *close, step.closeFrame, compared), 0) << "frame " << step.closeFrame;
+    if (step.target == close && step.closeState == skin::kButtonHot && step.msg == WM_NCMOUSEMOVE) {
+      EXPECT_EQ(s.form->HotObject, close);
+    }
+  }
+  EXPECT_GT(compared, 100);
+  EXPECT_EQ(s.form->HotObject, nullptr);
+  EXPECT_FALSE(TakePostedSysCommand(s.w(), SC_CLOSE));
+}
+
+TEST(CaptionButtons, PressThenReleaseOutsideDoesNothingAndTheButtonRecovers) {
+  Skinned s;
+  TWinSysButton* close = s.Button(0);
+  ASSERT_NE(close, nullptr);
+  const POINT at = s.ScreenOf(close->Rect);
+  const POINT caption = s.ScreenOfWindowPoint(s.form->CaptionTextRect.left + 4, s.form->Metrics().BorderTop / 2);
+
+  // Released over the bare caption: passed on, no action; the next move lets the button go.
+  s.Send(WM_NCLBUTTONDOWN, HTCAPTION, at);
+  EXPECT_EQ(close->State, skin::kButtonPressed);
+  s.Send(WM_NCLBUTTONUP, HTCAPTION, caption);
+  EXPECT_FALSE(TakePostedSysCommand(s.w(), SC_CLOSE));
+  EXPECT_EQ(close->State, skin::kButtonPressed);
+  s.Send(WM_NCMOUSEMOVE, HTCAPTION, caption);
+  EXPECT_EQ(close->State, skin::kButtonNormal);
+  EXPECT_EQ(s.form->HotObject, nullptr);
+
+  // Released outside the window (no message at all): the next timer tick lets it go.
+  s.Send(WM_NCLBUTTONDOWN, HTCAPTION, at);
+  RECT window{};
+  GetWindowRect(s.w(), &window);
+  SetCursorPos(window.right + 40, window.bottom + 40);
+  s.form->HoverTimer->OnTimer(s.form->HoverTimer);
+  EXPECT_EQ(close->State, skin::kButtonNormal);
+  EXPECT_EQ(s.form->HotObject, nullptr);
+  EXPECT_FALSE(TakePostedSysCommand(s.w(), SC_CLOSE));
+  int compared = 0;
+  EXPECT_EQ(FramePixelsDiffering(s.w(), *close, 1, compared), 0);
+
+  // Released over another button: that one is not the pressed one, nothing runs.
+  TWinSysButton* minimize = s.Button(2);
+  s.Send(WM_NCLBUTTONDOWN, HTCAPTION, at);
+  s.Send(WM_NCLBUTTONUP, HTCAPTION, s.ScreenOf(minimize->Rect));
+  EXPECT_FALSE(TakePostedSysCommand(s.w(), SC_CLOSE));
+  EXPECT_FALSE(TakePostedSysCommand(s.w(), SC_MINIMIZE));
+}
+
+TEST(CaptionButtons, CloseMinimizeMaximizeAndRestoreButtonsWork) {
+  Skinned s;
+  TWinSysButton* close = s.Button(0);
+  ASSERT_NE(close, nullptr);
+  s.form->HoverTimer->SetEnabled(true);
+  s.Click(s.ScreenOf(close->Rect));
+  EXPECT_TRUE(TakePostedSysCommand(s.w(), SC_CLOSE));
+  EXPECT_FALSE(s.form->HoverTimer->Enabled());
+
+  s.Click(s.ScreenOf(s.Button(1, 2)->Rect));
+  EXPECT_EQ(s.form->WindowState, skin::kStateMaximized);
+  Pump();
+  EXPECT_TRUE(IsZoomed(s.w()));
+  SendMessageA(s.w(), WM_NCACTIVATE, TRUE, 0);
+  // Maximized: the restore button shows in the maximize button's place.
+  TWinSysButton* restore = s.Button(1, 1);
+  EXPECT_TRUE(restore->Visible);
+  EXPECT_FALSE(s.Button(1, 2)->Visible);
+  s.Click(s.ScreenOf(restore->Rect));
+  EXPECT_EQ(s.form->WindowState, skin::kStateNormal);
+  Pump();
+  EXPECT_FALSE(IsZoomed(s.w()));
+
+  SendMessageA(s.w(), WM_NCACTIVATE, TRUE, 0);
+  s.Click(s.ScreenOf(s.Button(2)->Rect));
+  EXPECT_EQ(s.form->WindowState, skin::kStateMinimized);
+  // The minimized window has its system menu back for its task-bar entry.
+  EXPECT_TRUE(GetWindowLongA(s.w(), GWL_STYLE) & WS_SYSMENU);
+  Pump();
+  EXPECT_TRUE(IsIconic(s.w()));
+  ShowWindow(s.w(), SW_RESTORE);
+  Pump();
+}
+
+TEST(CaptionButtons, WithoutMaximizeBoxTheMaximizeButtonIsDisabledAndIgnoresClicks) {
+  Skinned s(kMainStyle & ~WS_MAXIMIZEBOX);
+  TWinSysButton* maximize = s.Button(1, 2);
+  ASSERT_NE(maximize, nullptr);
+  EXPECT_TRUE(maximize->Visible);
+  EXPECT_FALSE(maximize->Enabled);
+  int compared = 0;
+  EXPECT_EQ(FramePixelsDiffering(s.w(), *maximize, 4, compared), 0);
+  EXPECT_GT(compared, 20);
+  s.Click(s.ScreenOf(maximize->Rect));
+  EXPECT_FALSE(TakePostedSysCommand(s.w(), SC_MAXIMIZE));
+  Pump();
+  EXPECT_FALSE(IsZoomed(s.w()));
+  // Hovered, it keeps its disabled frame.
+  s.Send(WM_NCMOUSEMOVE, HTCAPTION, s.ScreenOf(maximize->Rect));
+  EXPECT_EQ(FramePixelsDiffering(s.w(), *maximize, 4, compared), 0);
+}
+
+TEST(CaptionButtons, DoubleClicks) {
+  Skinned s;
+  TWinSysButton* icon = s.Button(3);
+  ASSERT_NE(icon, nullptr);
+  // On the icon: the window closes.
+  s.form->HoverTimer->SetEnabled(true);
+  s.Send(WM_NCLBUTTONDBLCLK, HTCAPTION, s.ScreenOf(icon->Rect));
+  EXPECT_TRUE(TakePostedSysCommand(s.w(), SC_CLOSE));
+  EXPECT_FALSE(s.form->HoverTimer->Enabled());
+  // On another button: nothing.
+  s.Send(WM_NCLBUTTONDBLCLK, HTCAPTION, s.ScreenOf(s.Button(0)->Rect));
+  EXPECT_FALSE(TakePostedSysCommand(s.w(), SC_CLOSE));
+  EXPECT_FALSE(TakePostedSysCommand(s.w(), SC_MAXIMIZE));
+  // On the bare caption: maximized, and again: restored.
+  const POINT caption = s.ScreenOfWindowPoint(s.form->CaptionTextRect.left + 4, s.form->Metrics().BorderTop / 2);
+  s.Send(WM_NCLBUTTONDBLCLK, HTCAPTION, caption);
+  EXPECT_TRUE(TakePostedSysCommand(s.w(), SC_MAXIMIZE));
+  s.Send(WM_NCLBUTTONDBLCLK, HTCAPTION, caption);
+  EXPECT_TRUE(TakePostedSysCommand(s.w(), SC_RESTORE));
+  EXPECT_EQ(s.form->WindowState, skin::kStateNormal);
+}
+
+TEST(CaptionButtons, HintShowsAfterTwoHintPausesAndGoesAfterTheHidePause) {
+  Skinned s;
+  TWinSysButton* close = s.Button(0);
+  ASSERT_NE(close, nullptr);
+  const POINT at = s.ScreenOf(close->Rect);
+  SetCursorPos(at.x, at.y);
+  s.Send(WM_NCMOUSEMOVE, HTCAPTION, at);
+  ASSERT_EQ(s.form->HotObject, close);
+  auto tick = [&] { s.form->HoverTimer->OnTimer(s.form->HoverTimer); };
+  // Ticks of 250 ms: shown once 1000 ms (twice the 500 ms pause) have passed.
+  for (int i = 0; i < 3; ++i) tick();
+  EXPECT_FALSE(Data()->HintShown());
+  tick();
+  ASSERT_TRUE(Data()->HintShown());
+  HWND hint = Data()->HintWindow();
+  ASSERT_NE(hint, nullptr);
+  EXPECT_TRUE(IsWindowVisible(hint));
+  char text[32] = {};
+  GetWindowTextA(hint, text, sizeof text);
+  EXPECT_STREQ(text, "Close");
+  RECT hr{}, window{};
+  GetWindowRect(hint, &hr);
+  GetWindowRect(s.w(), &window);
+  EXPECT_EQ(hr.left, window.left + close->Rect.left);
+  EXPECT_EQ(hr.top, at.y + 24);
+  // Hidden once the hide pause (2500 ms) is over too, and not shown again in this hover.
+  for (int i = 0; i < 9; ++i) tick();
+  EXPECT_TRUE(Data()->HintShown());
+  tick();
+  EXPECT_FALSE(Data()->HintShown());
+  for (int i = 0; i < 8; ++i) tick();
+  EXPECT_FALSE(Data()->HintShown());
+
+  // A press hides a shown hint and starts its timing again.
+  s.Send(WM_NCMOUSEMOVE, HTCAPTION, s.ScreenOfWindowPoint(s.form->CaptionTextRect.left + 4, 10));
+  s.Send(WM_NCMOUSEMOVE, HTCAPTION, at);
+  for (int i = 0; i < 4; ++i) tick();
+  ASSERT_TRUE(Data()->HintShown());
+  s.Send(WM_NCLBUTTONDOWN, HTCAPTION, at);
+  EXPECT_FALSE(Data()->HintShown());
+  EXPECT_EQ(s.form->HintTime, 0);
+  // Leaving hides it as well.
+  s.Send(WM_NCLBUTTONUP, HTCAPTION, s.ScreenOfWindowPoint(s.form->CaptionTextRect.left + 4, 10));
+  TakePostedSysCommand(s.w(), SC_CLOSE);
+  SetCursorPos(window.right + 30, window.bottom + 30);
+  tick();
+  EXPECT_EQ(s.form->HotObject, nullptr);
+  EXPECT_FALSE(Data()->HintShown());
+}
+
+TEST(CaptionButtons, HotButtonPhotographed) {
+  Skinned s;
+  TWinSysButton* close = s.Button(0);
+  ASSERT_NE(close, nullptr);
+  s.Send(WM_NCMOUSEMOVE, HTCAPTION, s.ScreenOf(close->Rect));
+  int compared = 0;
+  EXPECT_EQ(FramePixelsDiffering(s.w(), *close, 3, compared), 0);
+  // The hot frame is not the resting one.
+  EXPECT_GT(FramePixelsDiffering(s.w(), *close, 1, compared), 10);
+  // The window's icon is drawn in the icon button.
+  const TWinSysButton* icon = s.Button(3);
+  ASSERT_NE(icon, nullptr);
+  ASSERT_NE(s.form->IconBitmap(), nullptr);
+  {
+    fw::WindowDc window(s.w(), true);
+    fw::UniqueMemDc source(CreateCompatibleDC(window.get()));
+    fw::SelectGuard select(source.get(), s.form->IconBitmap());
+    int opaque = 0, same = 0;
+    for (int y = 0; y < icon->Rect.Height() && y < 16; ++y) {
+      for (int x = 0; x < icon->Rect.Width() && x < 16; ++x) {
+        const COLORREF want = GetPixel(source.get(), x, y);
+        if (want == RGB(255, 0, 255)) continue;
+        ++opaque;
+        same += GetPixel(window.get(), icon->Rect.left + x, icon->Rect.top + y) == want;
+      }
+    }
+    EXPECT_GT(opaque, 20);
+    EXPECT_EQ(same, opaque);
+  }
+  EXPECT_TRUE(testsupport::SaveScreenshotPng(s.w(), testsupport::ArtifactPath("caption_button_hot.png")));
+}
+
+// What the timer saw while the system menu was open.
+struct MenuProbe {
+  bool Seen = false;
+  int Items = 0;
+  std::string ShotPath;
+  int Ticks = 0;
+};
+MenuProbe g_probe;
+
+void CALLBACK ProbeTick(HWND, UINT, UINT_PTR, DWORD) {
+  MenuProbe& p = g_probe;
+  HWND menu = FindWindowA("#32768", nullptr);
+  if (menu && IsWindowVisible(menu) && !p.Seen) {
+    p.Seen = true;
+    HMENU shown = reinterpret_cast<HMENU>(SendMessageA(menu, 0x01E1 /* MN_GETHMENU */, 0, 0));
+    p.Items = shown ? GetMenuItemCount(shown) : -1;
+    if (!p.ShotPath.empty()) {
+      RedrawWindow(menu, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+      testsupport::SaveScreenshotPng(nullptr, p.ShotPath);
+    }
+  }
+  if (p.Seen || ++p.Ticks > 40) EndMenu();
+}
+
+// Runs f while a timer looks for the open menu and ends it.
+template <class F>
+void WithProbe(const std::string& shot, F f) {
+  g_probe = {};
+  g_probe.ShotPath = shot;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 80, ProbeTick);
+  f();
+  KillTimer(nullptr, timer);
+}
+
+TEST(CaptionButtons, IconOpensTheSystemMenuAndASecondClickSoonAfterClosesTheWindow) {
+  Skinned s;
+  TWinSysButton* icon = s.Button(3);
+  ASSERT_NE(icon, nullptr);
+  // A generous double-click time keeps the test from depending on the machine's speed.
+  s.form->DoubleClickTime = 60000;
+  const POINT at = s.ScreenOf(icon->Rect);
+  WithProbe(testsupport::ArtifactPath("system_menu_open.png"), [&] { s.Click(at); });
+  EXPECT_TRUE(g_probe.Seen);
+  fw::TPopupMenu* popup = s.form->SystemMenuPopup();
+  ASSERT_NE(popup, nullptr);
+  EXPECT_EQ(popup->Tag(), skin::kSysMenuTag);
+  EXPECT_EQ(g_probe.Items, popup->Items()->Count());
+  EXPECT_FALSE(TakePosted(s.w(), WM_CLOSE, 0));
+
+  // Clicked again within the double-click time: the window closes instead.
+  s.Click(at);
+  EXPECT_TRUE(TakePosted(s.w(), WM_CLOSE, 0));
+
+  // Once that time is over the menu opens again.
+  s.form->LastSysMenuClick = GetTickCount() - 60001;
+  WithProbe({}, [&] { s.Click(at); });
+  EXPECT_TRUE(g_probe.Seen);
+  EXPECT_FALSE(TakePosted(s.w(), WM_CLOSE, 0));
+}
+
+TEST(CaptionButtons, SystemMenuCopiesTheWindowsItemsWithTheSkinsRules) {
+  Skinned s;
+  s.form->BuildSystemMenu();
+  fw::TPopupMenu* popup = s.form->SystemMenuPopup();
+  ASSERT_NE(popup, nullptr);
+  HMENU system = GetSystemMenu(s.w(), FALSE);
+  ASSERT_EQ(popup->Items()->Count(), GetMenuItemCount(system));
+  struct Want {
+    int command;
+    bool enabled;
+    int image;
+  };
+  // A normal window with both boxes.
+  const Want wants[] = {
+      {SC_RESTORE, false, 0}, {SC_MOVE, true, -1}, {SC_SIZE, true, -1},
+      {SC_MINIMIZE, true, 2}, {SC_MAXIMIZE, true, 1}, {SC_CLOSE, true, 3},
+  };
+  const bool images = Data()->MenuImages() && Data()->MenuImages()->Count() > 3;
+  for (const Want& want : wants) {
+    fw::TMenuItem* found = nullptr;
+    for (int i = 0; i < popup->Items()->Count(); ++i)
+      if (popup->Items()->Items(i)->Tag() == want.command) found = popup->Items()->Items(i);
+    ASSERT_NE(found, nullptr) << std::hex << want.command;
+    EXPECT_EQ(found->Enabled(), want.enabled) << std::hex << want.command;
+    if (images) {
+      EXPECT_EQ(found->ImageIndex(), want.image) << std::hex << want.command;
+    }
+    char text[96] = {};
+    GetMenuStringA(system, static_cast<UINT>(want.command), text, sizeof text, MF_BYCOMMAND);
+    EXPECT_EQ(found->Caption(), std::string(text));
+  }
+  // A separator shows as "-"; clicking an item posts its command to the window.
+  bool separator = false;
+  for (int i = 0; i < popup->Items()->Count(); ++i) separator |= popup->Items()->Items(i)->IsLine();
+  EXPECT_TRUE(separator);
+  for (int i = 0; i < popup->Items()->Count(); ++i) {
+    fw::TMenuItem* item = popup->Items()->Items(i);
+    if (item->Tag() != SC_MINIMIZE) continue;
+    item->Click();
+  }
+  EXPECT_TRUE(TakePostedSysCommand(s.w(), SC_MINIMIZE));
+}
+
+TEST(CaptionButtons, RightClickOnTheCaptionAndAltSpaceOpenTheSkinnedSystemMenu) {
+  Skinned s;
+  s.form->DoubleClickTime = 0;
+  const POINT caption = s.ScreenOfWindowPoint(s.form->CaptionTextRect.left + 4, s.form->Metrics().BorderTop / 2);
+  g_native_menu_loops = 0;
+  WithProbe({}, [&] { EXPECT_EQ(s.Send(WM_NCRBUTTONDOWN, HTCAPTION, caption), 0); });
+  EXPECT_TRUE(g_probe.Seen);
+  s.form->LastSysMenuClick = 0;
+  WithProbe({}, [&] { EXPECT_EQ(SendMessageA(s.w(), WM_SYSCOMMAND, SC_KEYMENU, ' '), 0); });
+  EXPECT_TRUE(g_probe.Seen);
+  // The native system menu does not follow the skinned one.
+  EXPECT_EQ(g_native_menu_loops, 0);
+}
+
+}  // namespace
