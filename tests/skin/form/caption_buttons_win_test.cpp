@@ -37,11 +37,14 @@ skin::TSkinData* Data() {
 
 // Native menu loops of the window (the skinned system menu runs its own, owned elsewhere).
 int g_native_menu_loops = 0;
+// System commands that reached the window's own procedure.
+std::vector<WPARAM> g_sys_commands;
 
 LRESULT CALLBACK OwnProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   // Closing is the test's business: the window stays until the test destroys it.
   if (msg == WM_CLOSE) return 0;
   if (msg == WM_ENTERMENULOOP) ++g_native_menu_loops;
+  if (msg == WM_SYSCOMMAND) g_sys_commands.push_back(wp & 0xFFF0);
   return DefWindowProcA(w, msg, wp, lp);
 }
 
@@ -576,6 +579,75 @@ TEST(CaptionButtons, RightClickOnTheCaptionAndAltSpaceOpenTheSkinnedSystemMenu) 
   EXPECT_TRUE(g_probe.Seen);
   // The native system menu does not follow the skinned one.
   EXPECT_EQ(g_native_menu_loops, 0);
+}
+
+// Mouse input at an absolute screen point.
+INPUT MouseAt(POINT screen, DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  in.mi.dx = static_cast<LONG>((screen.x * 65535LL + w / 2) / (w > 1 ? w - 1 : 1));
+  in.mi.dy = static_cast<LONG>((screen.y * 65535LL + h / 2) / (h > 1 ? h - 1 : 1));
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+  return in;
+}
+
+void RealClick(POINT screen, bool right = false) {
+  INPUT in[2] = {MouseAt(screen, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
+                 MouseAt(screen, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
+  SendInput(2, in, sizeof(INPUT));
+}
+
+template <class F>
+bool PumpUntil(F done, DWORD ms = 3000) {
+  const DWORD start = GetTickCount();
+  while (!done() && GetTickCount() - start < ms) {
+    fwtest::Pump();
+    Sleep(20);
+  }
+  return done();
+}
+
+// Real mouse input through the platform: the press is consumed, the release still arrives and runs
+// the button; a right click on the caption opens only the skinned system menu.
+TEST(CaptionButtons, RealClicksRunTheButtons) {
+  Skinned s;
+  g_sys_commands.clear();
+  const POINT minimize = s.ScreenOf(s.Button(2)->Rect);
+  INPUT move = MouseAt(minimize, 0);
+  SendInput(1, &move, sizeof move);
+  EXPECT_TRUE(PumpUntil([&] { return s.form->HotObject == s.Button(2); }));
+  RealClick(minimize);
+  EXPECT_TRUE(PumpUntil([&] { return IsIconic(s.w()) != FALSE; }));
+  ShowWindow(s.w(), SW_RESTORE);
+  SetForegroundWindow(s.w());
+  Pump();
+
+  RealClick(s.ScreenOf(s.Button(1, 2)->Rect));
+  EXPECT_TRUE(PumpUntil([&] { return IsZoomed(s.w()) != FALSE; }));
+  Pump();
+  RealClick(s.ScreenOf(s.Button(1, 1)->Rect));
+  EXPECT_TRUE(PumpUntil([&] { return !IsZoomed(s.w()); }));
+  Pump();
+
+  g_native_menu_loops = 0;
+  const POINT caption = s.ScreenOfWindowPoint(s.form->CaptionTextRect.right + 20, s.form->Metrics().BorderTop / 2);
+  WithProbe({}, [&] {
+    RealClick(caption, true);
+    PumpUntil([&] { return g_probe.Seen; });
+    Pump();
+  });
+  EXPECT_TRUE(g_probe.Seen);
+  Pump();
+  EXPECT_EQ(g_native_menu_loops, 0);
+
+  g_sys_commands.clear();
+  RealClick(s.ScreenOf(s.Button(0)->Rect));
+  EXPECT_TRUE(PumpUntil([&] {
+    for (WPARAM c : g_sys_commands)
+      if (c == SC_CLOSE) return true;
+    return false;
+  }));
 }
 
 }  // namespace
