@@ -372,10 +372,18 @@ TEST_F(ActiveSkinTest, ActiveOffGivesEveryWindowItsProcedureBackAndOnSkinsAgain)
   data->SetActive(true);
   EXPECT_TRUE(PumpUntil([&] { return Skinned(form->Handle()) && Skinned(later->Handle()); }));
   Pump(100);
+  // A dialog of the process gets its own procedure back too.
+  HWND dialog = Keep(skintest::CreateDialogWindow(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME));
+  const WNDPROC dialogProc = ProcOf(dialog);
+  ShowWindow(dialog, SW_SHOW);
+  ASSERT_TRUE(Skinned(dialog));
+  EXPECT_NE(ProcOf(dialog), dialogProc);
+  Pump(100);
   data->SetActive(false);
   EXPECT_TRUE(PumpUntil([&] { return Manager().FormSkins().empty(); }));
   EXPECT_EQ(ProcOf(form->Handle()), original);
   EXPECT_EQ(ProcOf(later->Handle()), original);
+  EXPECT_EQ(ProcOf(dialog), dialogProc);
 }
 
 TEST_F(ActiveSkinTest, MissingOrOlderSkinFileKeepsTheLookAndBlocksReskinning) {
@@ -425,6 +433,16 @@ TEST_F(ActiveSkinTest, DeadWindowsArePurgedAndADestroyedComponentTakesItsFormSki
   DestroyWindow(own);
   Manager().PurgeFormSkins();
   EXPECT_FALSE(Skinned(own));
+  EXPECT_TRUE(Manager().FormSkins().empty());
+
+  // A form skin object dies with its form: the manager forgets it without reading it.
+  fw::TForm* doomed = Form();
+  const HWND doomedWindow = doomed->Handle();
+  ASSERT_TRUE(Skinned(doomedWindow));
+  Pump(100);
+  forms_.pop_back();
+  Manager().PurgeFormSkins();
+  EXPECT_FALSE(Skinned(doomedWindow));
   EXPECT_TRUE(Manager().FormSkins().empty());
 
   fw::TForm* form = Form();
