@@ -351,6 +351,8 @@ TEST(WinSkinForm, HitTestMovesAndSizesTheSkinnedFrame) {
   }
 }
 
+void RepaintFrame(TWinSkinForm& form) { form.RepaintFrame(); }
+
 // A pixel of the window as painted, and the skin's own composition of the piece it belongs to.
 struct PieceSample {
   skin::BorderPiece piece;
@@ -598,6 +600,126 @@ TEST(WinSkinForm, HiddenWhileAttachingShownAtActivation) {
   EXPECT_TRUE(IsWindowVisible(w.get()));
   EXPECT_FALSE(manager->HideOnAttach);
   form->Detach();
+}
+
+// XM_PAINTFRAMETO paints the skinned frame into a DC of the caller's and answers the signature;
+// other requests to the form object keep their meaning.
+TEST(WinSkinForm, PaintFrameToPaintsIntoTheCallersDc) {
+  fwtest::App();
+  TSkinTestForm form(fwtest::App());
+  form.Show();
+  Pump();
+  HWND w = form.Handle();
+  auto* skinForm = new TWinSkinForm(&form);
+  skinForm->WindowHandle = w;
+  skinForm->AttachToForm(Data(), &form);
+  SendMessageA(w, skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+  Pump();
+  const skin::Size size = WindowSize(w);
+  skin::DibSection target(size);
+  fw::UniqueMemDc dc(CreateCompatibleDC(nullptr));
+  {
+    fw::SelectGuard select(dc.get(), target.get());
+    EXPECT_EQ(form.Perform(skin::XM_PAINTFRAMETO, 0, 0), 0) << "without the signature the form handles it";
+    EXPECT_EQ(form.Perform(skin::XM_PAINTFRAMETO, reinterpret_cast<WPARAM>(dc.get()), skin::SkinSignature),
+              skin::SkinSignature);
+  }
+  const skin::Bitmap painted = target.ToBitmap();
+  const skin::Bitmap left = skin::ComposeBorderPiece(Data()->Skin().LeftBorder, skin::BorderPiece::Left,
+                                                     {skinForm->Metrics().BorderLeft, size.cy}, skinForm->IsActive);
+  int compared = 0;
+  for (int x = 0; x < left.Width(); ++x) {
+    const int y = size.cy / 2;
+    if (left.Pixel(x, y) == skin::kMagenta) continue;
+    EXPECT_EQ(painted.Pixel(x, y), left.Pixel(x, y)) << x;
+    ++compared;
+  }
+  EXPECT_GT(compared, 0);
+  skinForm->Detach();
+  delete skinForm;
+}
+
+// A form destroyed while skinned takes its skin object with it: nothing is left subclassed and
+// the manager's list does not keep it.
+TEST(WinSkinForm, FormDestroyedWhileSkinned) {
+  fwtest::App();
+  auto* form = new TSkinTestForm(fwtest::App());
+  form->Show();
+  Pump();
+  auto* skinForm = new TWinSkinForm(form);
+  skinForm->WindowHandle = form->Handle();
+  skinForm->AttachToForm(Data(), form);
+  SendMessageA(form->Handle(), skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+  Pump();
+  ASSERT_EQ(skinForm->SkinState, skin::kSkinActive);
+  const HWND w = form->Handle();
+  delete form;
+  Pump();
+  EXPECT_FALSE(IsWindow(w));
+  if (skin::TSkinManage* manager = skin::SkinManager()) {
+    for (TWinSkinForm* f : manager->FormSkins()) EXPECT_NE(f->WindowHandle, w);
+  }
+}
+
+// XM_OPENMENUAT opens the bar item at a screen point (the drop-down is tracked until it closes).
+UINT_PTR g_menuTimer = 0;
+TWinSkinForm* g_tracked = nullptr;
+bool g_sawTracking = false;
+void CALLBACK CheckAndEndMenu(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_tracked && g_tracked->MenuTracking) g_sawTracking = true;
+  EndMenu();
+}
+
+TEST(WinSkinForm, OpenMenuAtOpensTheBarItemAtThePoint) {
+  HMENU menu = CreateMenu();
+  HMENU drop = CreatePopupMenu();
+  AppendMenuA(drop, MF_STRING, 102, "关于");
+  AppendMenuA(menu, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(drop), "帮助(&H)");
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW, menu));
+  auto form = Skin(w.get());
+  ASSERT_NE(form->MenuBar, nullptr);
+  ASSERT_EQ(form->MenuBar->BarButtons.size(), 1u);
+  RepaintFrame(*form);
+  const skin::TMenuBtn& button = *form->MenuBar->BarButtons[0];
+  RECT r{};
+  GetWindowRect(w.get(), &r);
+  g_tracked = form.get();
+  g_sawTracking = false;
+  g_menuTimer = SetTimer(nullptr, 0, 200, CheckAndEndMenu);
+  SendMessageA(w.get(), skin::XM_OPENMENUAT, 0,
+               MAKELPARAM(r.left + (button.Rect.left + button.Rect.right) / 2, r.top + (button.Rect.top + button.Rect.bottom) / 2));
+  KillTimer(nullptr, g_menuTimer);
+  g_tracked = nullptr;
+  EXPECT_TRUE(g_sawTracking) << "the drop-down was tracked from the bar";
+  EXPECT_FALSE(form->MenuTracking);
+  // A point beside every button opens nothing.
+  g_sawTracking = false;
+  EXPECT_EQ(SendMessageA(w.get(), skin::XM_OPENMENUAT, 0, MAKELPARAM(r.right - 3, r.bottom - 3)), 0);
+  EXPECT_FALSE(form->MenuTracking);
+}
+
+// WM_MDISETMENU on the client of a skinned MDI frame feeds the frame's bar and leaves no native menu.
+TEST(WinSkinForm, MdiSetMenuRebuildsTheFramesBar) {
+  HMENU first = CreateMenu();
+  AppendMenuA(first, MF_STRING, 100, "文件(&F)");
+  fw::UniqueHwnd frame(MakeWindow(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, first));
+  CLIENTCREATESTRUCT ccs{nullptr, 1000};
+  HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 300, 200,
+                                frame.get(), nullptr, GetModuleHandleA(nullptr), &ccs);
+  ASSERT_NE(client, nullptr);
+  auto form = Skin(frame.get());
+  ASSERT_EQ(form->FormKind, skin::kFormMdiFrame);
+  ASSERT_NE(form->MenuBar, nullptr);
+  HMENU second = CreateMenu();
+  AppendMenuA(second, MF_STRING, 200, "窗口(&W)");
+  AppendMenuA(second, MF_STRING, 201, "帮助(&H)");
+  SendMessageA(client, WM_MDISETMENU, reinterpret_cast<WPARAM>(second), 0);
+  EXPECT_EQ(GetMenu(frame.get()), nullptr);
+  EXPECT_EQ(form->MenuBar->MenuHandle, second);
+  EXPECT_EQ(form->MenuBar->BarButtons.size(), 2u);
+  form->Detach();
+  EXPECT_EQ(GetMenu(frame.get()), second);
+  DestroyMenu(first);
 }
 
 // Alt+character reaches the form as its dialog-character notification: the menu bar's item with
