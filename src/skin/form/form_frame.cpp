@@ -170,10 +170,9 @@ void TWinSkinForm::ApplyFrameSize(bool refresh) {
   if (IsDialog && !refresh && SkinDataRef) {
     const std::wstring text = CaptionPrefix + WindowTextOf(w, IsUnicode) + CaptionSuffix;
     SIZE extent{};
-    if (HDC dc = GetDC(w)) {
-      fw::SelectGuard font(dc, CaptionFont());
-      GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-      ReleaseDC(w, dc);
+    if (fw::WindowDc dc(w); dc) {
+      fw::SelectGuard font(dc.get(), CaptionFont());  // put back before the DC is released
+      GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     }
     CaptionTextWidth = extent.cx;
     const TDataSkinTitle& title = SkinDataRef->Skin().Title;
