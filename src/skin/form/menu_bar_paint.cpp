@@ -82,8 +82,16 @@ void TWinSkinMenu::PaintBar(HDC dc, const common::Rect& strip) {
     SetTextColor(mem.get(), TextColour(b->ItemEnabled));
     // The skin's ButtonShadow is the disabled colour here, so the text is drawn as "enabled".
     DrawCenteredText(mem.get(), b->Rect.Offset(-strip.left, -strip.top), b->Caption, true);
+    // A pressed or hot button keeps its frame through a repaint of the whole strip.
+    if (b->State == kNCPressed || b->State == kNCHot) DrawStateFrame(mem.get(), b->Rect.Offset(-strip.left, -strip.top));
   }
   BitBlt(dc, strip.left, strip.top, w, h, mem.get(), 0, 0, SRCCOPY);
+}
+
+void TWinSkinMenu::DrawStateFrame(HDC dc, const common::Rect& r) const {
+  fw::UniqueBrush frame(CreateSolidBrush(ColourOf(kScButtonHilight, COLOR_BTNHIGHLIGHT)));
+  RECT box = ToRect(r);
+  FrameRect(dc, &box, frame.get());
 }
 
 void TWinSkinMenu::PaintButton(TMenuBtn& button) {
@@ -100,11 +108,7 @@ void TWinSkinMenu::PaintButton(TMenuBtn& button) {
     BitBlt(dc.get(), cell.left, cell.top, cell.Width(), cell.Height(), mem.get(), cell.left - BarRect.left,
            cell.top - BarRect.top, SRCCOPY);
   }
-  RECT r = ToRect(button.Rect);
-  if (button.State == kNCPressed || button.State == kNCHot) {
-    fw::UniqueBrush frame(CreateSolidBrush(ColourOf(kScButtonHilight, COLOR_BTNHIGHLIGHT)));
-    FrameRect(dc.get(), &r, frame.get());
-  }
+  if (button.State == kNCPressed || button.State == kNCHot) DrawStateFrame(dc.get(), button.Rect);
   HFONT font = MenuFont() ? MenuFont() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   fw::SelectGuard selectFont(dc.get(), font);
   SetTextColor(dc.get(), TextColour(button.ItemEnabled));

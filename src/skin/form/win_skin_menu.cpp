@@ -290,6 +290,11 @@ void TWinSkinMenu::MouseLeft() {
   hot->Paint();
 }
 
+void TWinSkinMenu::CheckHover(common::Point windowPoint) {
+  if (!HotButton || SharedMenuTracking().Bar == this) return;
+  if (!HotButton->Rect.Contains(windowPoint)) MouseLeft();
+}
+
 bool TWinSkinMenu::HandleNcMouse(UINT msg, common::Point windowPoint) {
   TMenuBtn* b = ButtonAtPoint(windowPoint);
   switch (msg) {

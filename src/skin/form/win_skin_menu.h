@@ -87,6 +87,9 @@ class TWinSkinMenu : public fw::TComponent {
   bool HandleNcMouse(UINT msg, common::Point windowPoint);
   // The mouse left the bar (or the window): the hot button goes back to normal.
   void MouseLeft();
+  // Hover loss (the form's hover timer, cursor in window coordinates): a hot button the cursor
+  // has left goes back to normal. Nothing while a drop-down of the bar is open.
+  void CheckHover(common::Point windowPoint);
   // WM_SYSCOMMAND SC_KEYMENU: the character's button, or the first for character 0; true when a
   // button was opened.
   bool HandleKeyMenu(wchar_t character);
@@ -127,6 +130,7 @@ class TWinSkinMenu : public fw::TComponent {
   int32_t StartOffset(const common::Rect& strip) const;
   void PlaceButtons(HDC dc, const common::Rect& strip);
   void PaintBackground(HDC dc, const common::Rect& local) const;
+  void DrawStateFrame(HDC dc, const common::Rect& r) const;
 
   fw::UniqueBitmap bar_bitmap_;
   common::Size bar_bitmap_size_;

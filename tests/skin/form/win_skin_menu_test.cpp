@@ -84,6 +84,47 @@ void Pump(DWORD ms) {
   } while (static_cast<int32_t>(end - GetTickCount()) > 0);
 }
 
+// Mouse input at an absolute screen point: the position travels with the input, so no stale
+// pointer motion can move it elsewhere.
+INPUT MouseAt(POINT screen, DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  in.mi.dx = static_cast<LONG>((screen.x * 65535LL + w / 2) / (w > 1 ? w - 1 : 1));
+  in.mi.dy = static_cast<LONG>((screen.y * 65535LL + h / 2) / (h > 1 ? h - 1 : 1));
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+  return in;
+}
+
+void MoveTo(POINT screen) {
+  INPUT in = MouseAt(screen, 0);
+  SendInput(1, &in, sizeof(INPUT));
+}
+
+void ClickAt(POINT screen) {
+  INPUT in[2] = {MouseAt(screen, MOUSEEVENTF_LEFTDOWN), MouseAt(screen, MOUSEEVENTF_LEFTUP)};
+  SendInput(2, in, sizeof(INPUT));
+}
+
+// Pumps until the condition holds or the time is up; answers the condition.
+template <class F>
+bool PumpUntil(F done, DWORD ms) {
+  const DWORD end = GetTickCount() + ms;
+  while (!done() && static_cast<int32_t>(end - GetTickCount()) > 0) Pump(20);
+  return done();
+}
+
+// Moves the mouse to the point until the window has seen it there: a synthetic move is now and
+// then not turned into a mouse message under Wine, so the move is repeated a pixel apart.
+template <class F>
+bool HoverAt(POINT screen, F seen) {
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    MoveTo({screen.x + (attempt & 1), screen.y});
+    if (PumpUntil(seen, 300)) return true;
+  }
+  return false;
+}
+
 // File, Edit (drop-downs), Run (a plain command), Off (disabled drop-down), Help (drop-down).
 HMENU BuildNativeMenu() {
   HMENU bar = CreateMenu();
@@ -311,6 +352,7 @@ struct TrackScript {
   bool DeleteBarAtFirst = false;
   bool StopWhenDone = false;           // end the menu a few ticks after the last key or move
   int IdleTicks = 0;
+  int Moves = 0;
   int Ticks = 0;
   TestMenu** Bar = nullptr;
 };
@@ -351,8 +393,12 @@ void CALLBACK ScriptTick(HWND, UINT, UINT_PTR, DWORD) {
   }
   for (auto it = s.MoveAt.begin(); it != s.MoveAt.end(); ++it) {
     if (it->first != open) continue;
-    SetCursorPos(it->second.x, it->second.y);
-    s.MoveAt.erase(it);
+    // Three moves a pixel apart on three ticks: Wine now and then drops a synthetic one.
+    MoveTo({it->second.x + (s.Moves & 1), it->second.y});
+    if (++s.Moves >= 3) {
+      s.Moves = 0;
+      s.MoveAt.erase(it);
+    }
     return;
   }
   if (s.StopWhenDone && s.KeysAt.empty() && s.MoveAt.empty() && ++s.IdleTicks > 4) EndMenu();
@@ -437,7 +483,8 @@ TEST_F(MenuBarTest, MouseMovingAcrossTheBarSwitchesDropDowns) {
   // Over Run (no drop-down) nothing changes; over Edit its drop-down replaces File's.
   g_script.MoveAt = {{0, {o.x + run.left + 4, o.y + run.top + 4}}};
   g_script.StopWhenDone = true;
-  SetCursorPos(o.x + 200, o.y + 200);
+  MoveTo({o.x + 200, o.y + 200});
+  Pump(100);
   WithScript([&] { bar_->OpenMenuItem(Button(0)); });
   Pump(50);
   EXPECT_EQ(g_script.OpenSeen, std::vector<int32_t>{0}) << "a plain item is not opened by passing over it";
@@ -612,15 +659,6 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path) {
   return out;
 }
 
-void ClickAt(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-  INPUT in[2]{};
-  in[0].type = in[1].type = INPUT_MOUSE;
-  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, in, sizeof(INPUT));
-}
-
 // The program's skin on a window with a native menu, through the form skin object: the bar is its
 // menu bar, the mouse reaches it through the skinned frame's hit test and non-client messages.
 class SkinnedMenuBarTest : public testing::Test {
@@ -737,7 +775,9 @@ TEST_F(SkinnedMenuBarTest, ClickOpensTheDropDownUnderTheSkinnedBar) {
   g_shot_saved = false;
   g_shot_wait = 0;
   const UINT_PTR timer = SetTimer(nullptr, 0, 60, ShotTick);
-  ClickAt(ScreenOf(bar->BarButtons[1]->Rect));
+  const POINT at = ScreenOf(bar->BarButtons[1]->Rect);
+  HoverAt(at, [&] { return bar->HotButton == bar->BarButtons[1].get(); });
+  ClickAt(at);
   for (int i = 0; i < 100 && g_script.OpenSeen.size() < 2 && g_script.Ticks < 190; ++i) Pump(50);
   Pump(200);
   KillTimer(nullptr, timer);
@@ -746,6 +786,63 @@ TEST_F(SkinnedMenuBarTest, ClickOpensTheDropDownUnderTheSkinnedBar) {
   EXPECT_TRUE(g_shot_saved);
   EXPECT_FALSE(form_->MenuTracking);
   EXPECT_EQ(VisibleDropDown(), nullptr);
+}
+
+TEST_F(SkinnedMenuBarTest, HoverMakesAButtonHotUntilTheCursorLeaves) {
+  skin::TWinSkinMenu* bar = form_->MenuBar;
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(bar->BarButtons.size(), 5u);
+  skin::TMenuBtn* run = bar->BarButtons[2].get();
+  EXPECT_TRUE(HoverAt(ScreenOf(run->Rect), [&] { return bar->HotButton == run; }));
+  EXPECT_EQ(run->State, skin::kNCHot);
+  RECT w{};
+  GetWindowRect(window_, &w);
+  const COLORREF hilight = data_->SkinColor(skin::kScButtonHilight);
+  EXPECT_EQ(testsupport::ScreenPixel(w.left + run->Rect.left, w.top + run->Rect.top + 4), hilight);
+  EXPECT_TRUE(g_log.Commands.empty()) << "hovering runs nothing";
+
+  // Over another button the first goes back to normal.
+  skin::TMenuBtn* help = bar->BarButtons[4].get();
+  EXPECT_TRUE(HoverAt(ScreenOf(help->Rect), [&] { return bar->HotButton == help; }));
+  EXPECT_EQ(run->State, skin::kNCNormal);
+  EXPECT_NE(testsupport::ScreenPixel(w.left + run->Rect.left, w.top + run->Rect.top + 4), hilight);
+
+  // Into the client area: the hover check lets it go.
+  bar->CheckHover({help->Rect.left, help->Rect.bottom + 30});
+  EXPECT_EQ(bar->HotButton, nullptr);
+  EXPECT_EQ(help->State, skin::kNCNormal);
+}
+
+TEST_F(SkinnedMenuBarTest, KeyMenuAndOpenMenuAtOpenTheirItems) {
+  skin::TWinSkinMenu* bar = form_->MenuBar;
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(bar->BarButtons.size(), 5u);
+  struct Case {
+    const char* what;
+    UINT msg;
+    WPARAM wp;
+    LPARAM lp;
+    int32_t open;
+  };
+  const POINT edit = ScreenOf(bar->BarButtons[1]->Rect);
+  const Case cases[] = {
+      {"Alt+H", WM_SYSCOMMAND, SC_KEYMENU, 'h', 4},
+      {"F10", WM_SYSCOMMAND, SC_KEYMENU, 0, 0},
+      {"open at a point", skin::XM_OPENMENUAT, 0, MAKELPARAM(edit.x, edit.y), 1},
+  };
+  for (const Case& c : cases) {
+    g_script = {};
+    g_script.StopAt = c.open;
+    g_log.Commands.clear();
+    WithScript([&] {
+      PostMessageA(window_, c.msg, c.wp, c.lp);
+      for (int i = 0; i < 60 && g_script.OpenSeen.empty(); ++i) Pump(50);
+      Pump(200);
+    });
+    EXPECT_EQ(g_script.OpenSeen, std::vector<int32_t>{c.open}) << c.what;
+    EXPECT_EQ(g_log.Commands, std::vector<UINT>{bar->BarButtons[static_cast<size_t>(c.open)]->Command}) << c.what;
+    EXPECT_EQ(VisibleDropDown(), nullptr) << c.what;
+  }
 }
 
 }  // namespace
