@@ -51,6 +51,7 @@ HBITMAP ApplicationIcon(const TSkinData* data) {
 
 void TWinSkinForm::CreateCaptionButtons() {
   HotObject = nullptr;
+  HintButton = nullptr;
   CaptionButtons.clear();
   if (!SkinDataRef) return;
   const Size icon{GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)};
@@ -129,10 +130,12 @@ void TWinSkinForm::DrawButtons(HDC strip, const common::Rect& captionTextRect) {
       DrawSkinFrame(strip, b->Rect, b->Definition->Bitmap, true, b->FrameCount, ButtonCaptionFrame(m, IsActive));
     }
   }
-  // The whole frame shows every button in its resting frame now: none is hot any more.
+  // The whole frame shows every button in its resting frame now: none is hot any more. The hover
+  // time stays with its button, so a hint is not shown twice while the mouse rests there.
   if (HotObject) {
     HotObject->State = kButtonNormal;
     HotObject = nullptr;
+    if (SkinDataRef) SkinDataRef->HideCaptionHint();
   }
 }
 
@@ -200,6 +203,7 @@ void TWinSkinForm::PaintCaptionButton(TWinSysButton& button) {
 
 void TWinSkinForm::HideButtonHint() {
   HintTime = 0;
+  HintButton = nullptr;
   if (SkinDataRef) SkinDataRef->HideCaptionHint();
 }
 

@@ -39,7 +39,9 @@ LRESULT TWinSkinForm::OnNcMouse(UINT msg, WPARAM wp, LPARAM lp) {
         button->MouseMove();
         return 0;
       }
+      // Over no caption button the hover is over, also for a button a frame paint made cold.
       if (HotObject) HotObject->MouseLeave();
+      else HideButtonHint();
       if (barTakes()) return 0;
       if (MenuBar && MenuBar->HotButton) MenuBar->MouseLeft();
       break;

@@ -152,6 +152,8 @@ class TWinSkinForm : public fw::TComponent {
   int32_t CaptionButtonCount() const { return static_cast<int32_t>(CaptionButtons.size()); }
   // How long the mouse has rested on the hot caption button (grows by the hover timer's interval).
   int32_t HintTime = 0;
+  // The button HintTime counts for: a new hover starts when another button becomes hot.
+  TWinSysButton* HintButton = nullptr;
   // The owner-drawn replacement of the system menu, made anew at each opening.
   fw::TPopupMenu* SystemMenuPopup() const { return system_menu_popup_.get(); }
 

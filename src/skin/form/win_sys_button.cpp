@@ -37,7 +37,13 @@ void TWinSysButton::MouseUp() {
 void TWinSysButton::MouseMove() {
   if (Owner && Owner->HotObject == this) return;
   if (Owner && Owner->HotObject) Owner->HotObject->MouseLeave();
-  if (Owner) Owner->HotObject = this;
+  if (Owner) {
+    Owner->HotObject = this;
+    if (Owner->HintButton != this) {
+      Owner->HintTime = 0;
+      Owner->HintButton = this;
+    }
+  }
   State = kButtonHot;
   if (Visible) Paint();
 }

@@ -415,6 +415,19 @@ TEST(CaptionButtons, HintShowsAfterTwoHintPausesAndGoesAfterTheHidePause) {
   for (int i = 0; i < 8; ++i) tick();
   EXPECT_FALSE(Data()->HintShown());
 
+  // A frame paint (as when the hint's place is uncovered) makes the button cold; resting there
+  // again shows no second hint, but a new hover after leaving for the bare caption does.
+  SendMessageA(s.w(), skin::XM_REPAINTFRAME, 0, 0);
+  EXPECT_EQ(s.form->HotObject, nullptr);
+  s.Send(WM_NCMOUSEMOVE, HTCAPTION, at);
+  for (int i = 0; i < 6; ++i) tick();
+  EXPECT_FALSE(Data()->HintShown());
+  SendMessageA(s.w(), skin::XM_REPAINTFRAME, 0, 0);
+  s.Send(WM_NCMOUSEMOVE, HTCAPTION, s.ScreenOfWindowPoint(s.form->CaptionTextRect.left + 4, 10));
+  s.Send(WM_NCMOUSEMOVE, HTCAPTION, at);
+  for (int i = 0; i < 4; ++i) tick();
+  EXPECT_TRUE(Data()->HintShown());
+
   // A press hides a shown hint and starts its timing again.
   s.Send(WM_NCMOUSEMOVE, HTCAPTION, s.ScreenOfWindowPoint(s.form->CaptionTextRect.left + 4, 10));
   s.Send(WM_NCMOUSEMOVE, HTCAPTION, at);
