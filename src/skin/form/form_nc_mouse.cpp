@@ -196,6 +196,8 @@ void TWinSkinForm::HoverTick() {
   POINT cursor{};
   if (!GetCursorPos(&cursor)) return;
   const common::Point at = WindowPointFromScreen(cursor);
+  // A hot menu-bar button the cursor has left goes back to normal.
+  if (MenuBar) MenuBar->CheckHover(at);
   TWinSysButton* hot = HotObject;
   if (!hot) return;
   if (!hot->Rect.Contains(at)) {

@@ -18,6 +18,7 @@
 #include "skin/form/skin_messages.h"
 #include "skin/form/system_menu_items.h"
 #include "skin/form/win_skin_form.h"
+#include "skin/form/win_skin_menu.h"
 #include "support/paths.h"
 #include "support/screenshot.h"
 
@@ -443,6 +444,34 @@ TEST(CaptionButtons, HintShowsAfterTwoHintPausesAndGoesAfterTheHidePause) {
   tick();
   EXPECT_EQ(s.form->HotObject, nullptr);
   EXPECT_FALSE(Data()->HintShown());
+}
+
+// One hover at a time between caption buttons and menu-bar buttons; the hover timer lets a bar
+// button go when the cursor has left it.
+TEST(CaptionButtons, CaptionAndMenuBarButtonsShareTheHover) {
+  Skinned s;
+  skin::TWinSkinMenu* bar = s.form->MenuBar;
+  ASSERT_NE(bar, nullptr);
+  ASSERT_FALSE(bar->BarButtons.empty());
+  skin::TMenuBtn* file = bar->BarButtons[0].get();
+  TWinSysButton* close = s.Button(0);
+  s.Send(WM_NCMOUSEMOVE, HTCAPTION, s.ScreenOf(close->Rect));
+  EXPECT_EQ(s.form->HotObject, close);
+  EXPECT_EQ(s.Send(WM_NCMOUSEMOVE, HTMENU, s.ScreenOf(file->Rect)), 0);
+  EXPECT_EQ(bar->HotButton, file);
+  EXPECT_EQ(s.form->HotObject, nullptr);
+  EXPECT_EQ(close->State, skin::kButtonNormal);
+  s.Send(WM_NCMOUSEMOVE, HTCAPTION, s.ScreenOf(close->Rect));
+  EXPECT_EQ(bar->HotButton, nullptr);
+  EXPECT_EQ(s.form->HotObject, close);
+
+  s.Send(WM_NCMOUSEMOVE, HTMENU, s.ScreenOf(file->Rect));
+  ASSERT_EQ(bar->HotButton, file);
+  RECT window{};
+  GetWindowRect(s.w(), &window);
+  SetCursorPos(window.left + 200, window.top + 200);
+  s.form->HoverTimer->OnTimer(s.form->HoverTimer);
+  EXPECT_EQ(bar->HotButton, nullptr);
 }
 
 TEST(CaptionButtons, HotButtonPhotographed) {
