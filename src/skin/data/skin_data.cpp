@@ -162,6 +162,9 @@ void TSkinData::SetActive(bool value) {
   if (value == active_) return;
   active_ = value;
   if (Reading()) return;
+  // A component that never saw Loaded (made at run time) registers first, as ApplySkin does.
+  const bool scoped = SkinFormtype == TSkinFormType::sfMainform || SkinFormtype == TSkinFormType::sfOnlyThisForm;
+  if (scoped && !SkinManager()) Loaded();
   switch (SkinFormtype) {
     case TSkinFormType::sfMainform: {
       if (value && SkinEmpty()) return;

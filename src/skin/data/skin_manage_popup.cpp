@@ -38,16 +38,17 @@ void TSkinManage::AddPopupMenu(HWND window) {
 
 void TSkinManage::RemovePopupMenu(HWND window) {
   if (ManagerState == kManagerDestroying) return;
-  auto it = std::find_if(popup_skins_.begin(), popup_skins_.end(), [window](TWinSkinPopMenu* popup) {
-    return !TWinSkinPopMenu::IsLive(popup) || popup->Window() == window;
-  });
+  // Records that no longer exist are dropped unread.
+  popup_skins_.erase(std::remove_if(popup_skins_.begin(), popup_skins_.end(),
+                                    [](TWinSkinPopMenu* popup) { return !TWinSkinPopMenu::IsLive(popup); }),
+                     popup_skins_.end());
+  auto it = std::find_if(popup_skins_.begin(), popup_skins_.end(),
+                         [window](TWinSkinPopMenu* popup) { return popup->Window() == window; });
   if (it != popup_skins_.end()) {
     TWinSkinPopMenu* popup = *it;
     popup_skins_.erase(it);
-    if (TWinSkinPopMenu::IsLive(popup)) {
-      popup->Detach();
-      delete popup;
-    }
+    popup->Detach();
+    delete popup;
   }
   if (popup_skins_.empty()) {
     MenuFromBar = false;

@@ -405,3 +405,21 @@ TEST_F(SkinWinTest, DialogComponentIgnoresActive) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SkinWinTest, SkinFromTheStreamSwitchedOnAtRunTimeRegistersItsComponent) {
+  const std::vector<uint8_t> file = FileBytes(skintest::DefaultSkinPath());
+  TSkinData data(nullptr);
+  data.ReadSkinStream(WithLength(static_cast<int32_t>(file.size()), file));
+  ASSERT_FALSE(data.SkinEmpty());
+  EXPECT_EQ(skin::SkinManager(), nullptr);
+  data.SetActive(true);
+  ASSERT_NE(skin::SkinManager(), nullptr);
+  EXPECT_EQ(skin::SkinManager()->MainSkinData, &data);
+  EXPECT_TRUE(skin::SkinManager()->HookInstalled());
+  EXPECT_TRUE(skin::SkinManager()->Enabled);
+  skin::DestroySkinManager();
+}
+
+}  // namespace
