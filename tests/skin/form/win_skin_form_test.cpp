@@ -19,6 +19,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_manage.h"
 #include "skin/form/border_pieces.h"
+#include "skin/form/frame_paint_fixtures.h"
 #include "skin/form/frame_hit_test.h"
 #include "skin/form/frame_painter.h"
 #include "skin/form/skin_messages.h"
@@ -474,6 +475,29 @@ TEST(WinSkinForm, FreedWithoutDetachGivesTheLiveWindowEverythingBack) {
   const int kind = RegionKind(w.get());
   EXPECT_TRUE(kind == ERROR || kind == NULLREGION);
   EXPECT_TRUE(SameRect(ClientOnScreen(w.get()), client));
+}
+
+// Skinning, painting, resizing and giving back a window again and again holds no GDI object.
+TEST(WinSkinForm, RoundsOfSkinningLeaveTheGdiObjectCountAlone) {
+  HMENU menu = CreateMenu();
+  AppendMenuA(menu, MF_STRING, 100, "文件(&F)");
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW, menu));
+  SetCursorPos(1000, 740);  // no caption-button hint comes up during the rounds
+  auto round = [&](int i) {
+    auto form = Skin(w.get());
+    SendMessageA(w.get(), WM_NCACTIVATE, i % 2, 0);
+    SetWindowPos(w.get(), nullptr, 0, 0, 400 + i % 3 * 20, 300 + i % 2 * 20, SWP_NOMOVE | SWP_NOZORDER);
+    SendMessageA(w.get(), WM_SETICON, ICON_SMALL, 0);
+    form->RepaintFrame();
+    form->Detach();
+  };
+  round(0);  // shared painter resources are made once
+  Pump();
+  const int before = paintfix::LiveGdiObjects();
+  ASSERT_GT(before, 0);
+  for (int i = 1; i <= 20; ++i) round(i);
+  Pump();
+  EXPECT_EQ(paintfix::LiveGdiObjects(), before);
 }
 
 // A framework form with a main menu, skinned as the manager does it.
