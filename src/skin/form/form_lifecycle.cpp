@@ -214,6 +214,7 @@ void TWinSkinForm::Attach(TSkinData* data) {
     SavedColor = FormControl->Color();
     color_saved_ = true;
     FormControl->SetColor(static_cast<fw::TColor>(data->SkinColor(kScButtonFace)));
+    if (InSet(data->SkinControls, xcMenuItem)) SetMainMenuOwnerDraw(FormControl, true);
   }
 }
 
@@ -256,7 +257,9 @@ void TWinSkinForm::Activate() {
     RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     if (TSkinManage* manager = SkinManager()) manager->HideOnAttach = false;
   }
-  // Control skins for the children join here (control classification).
+  // Control skins for the children join here (control classification); the form's popup menus
+  // are drawn by the skin from now on.
+  if (FormControl) SetPopupOwnerDraw(FormControl, true);
 
   if (SkinFrame && !activated_once_) {
     activated_once_ = true;
@@ -304,7 +307,7 @@ void TWinSkinForm::Refresh() {
   // Control skins refresh their colours here once they exist.
   SkinState = kSkinRefreshing;
   if (SkinFrame && FormControl) {
-    // Popup-menu ownership is re-applied here once popup skins exist.
+    SetPopupOwnerDraw(FormControl, true);
     ApplyFrameSize(true);
     BuildRegion();
     const int height = FormControl->Height();
@@ -374,7 +377,8 @@ void TWinSkinForm::Unskin() {
   if (!attached_) return;
   const bool destroying = Destroying();
   if (HoverTimer) HoverTimer->SetEnabled(false);
-  // Control skins are freed and menus restored here once they exist.
+  // Control skins are freed here once they exist.
+  if (!destroying) RestoreMenuDrawing();
   if (FormControl && color_saved_ && !destroying) FormControl->SetColor(SavedColor);
   color_saved_ = false;
   UnhookControlProc();
@@ -399,7 +403,8 @@ void TWinSkinForm::Detach() {
   DropCaptionState();
   UnhookControlProc();
   Unsubclass();
-  // Control skins are freed and popup menus restored here once they exist.
+  // Control skins are freed here once they exist.
+  if (!destroying) RestoreMenuDrawing();
   if (FormControl && color_saved_ && !destroying) FormControl->SetColor(SavedColor);
   color_saved_ = false;
   if (had_sysmenu_style_ && IsWindow(w)) SetWindowLongA(w, GWL_STYLE, GetWindowLongA(w, GWL_STYLE) | WS_SYSMENU);
@@ -426,6 +431,13 @@ void TWinSkinForm::RestoreClientPlacement(const RECT& client) {
   if (HWND parent = GetParent(w); parent && (GetWindowLongA(w, GWL_STYLE) & WS_CHILD))
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&target), 2);
   SetWindowPos(w, nullptr, target.left, target.top, target.right - target.left, target.bottom - target.top, flags);
+}
+
+// Popup menus and, with xcMenuItem, main-menu items go back to native drawing.
+void TWinSkinForm::RestoreMenuDrawing() {
+  if (!FormControl) return;
+  SetPopupOwnerDraw(FormControl, false);
+  if (SkinDataRef && InSet(SkinDataRef->SkinControls, xcMenuItem)) SetMainMenuOwnerDraw(FormControl, false);
 }
 
 void TWinSkinForm::SetMDIMaximizedDrawing(bool maximized) {

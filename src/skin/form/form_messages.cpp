@@ -183,8 +183,11 @@ LRESULT TWinSkinForm::ThirdTable(UINT msg, WPARAM wp, LPARAM lp) {
     case XM_REPAINTFRAME:
       RepaintFrame();
       return 0;
+    case WM_MEASUREITEM:
+      return OnMeasureItem(wp, lp);
+    case WM_DRAWITEM:
+      return OnDrawItem(wp, lp);
     default:
-      // WM_DRAWITEM and WM_MEASUREITEM of skinned menu items join with the popup-menu painters.
       return PassOn(msg, wp, lp);
   }
 }

@@ -107,8 +107,7 @@ void TWinSkinForm::BuildSystemMenu() {
 }
 
 // The popup-menu painters measure and draw the system menu's items (with the skin's menu item,
-// background and colours) by taking them here; until they do, the framework draws the items with
-// the skin's menu images.
-void TWinSkinForm::SetSystemMenuOwnerDraw(fw::TPopupMenu&) {}
+// background and colours).
+void TWinSkinForm::SetSystemMenuOwnerDraw(fw::TPopupMenu& popup) { ApplyPopupHandlers(popup, true); }
 
 }  // namespace skin

@@ -20,9 +20,8 @@ constexpr UINT kTrackFlags = TPM_RIGHTBUTTON | TPM_NONOTIFY;         // 0x82
 constexpr UINT kTrackFlagsRtl = kTrackFlags | TPM_RIGHTALIGN;       // 0x8A
 // Deepest sub-menu nesting walked when items are made owner-drawn (menus can be made to loop).
 constexpr int kMaxMenuDepth = 16;
-// The drop-down items are drawn natively until the popup-menu painters draw owner-drawn items;
-// owner-drawn items without a painter would show blank.
-constexpr bool kDropDownsOwnerDrawn = false;
+// The drop-down items are owner-drawn: the form skin object's item painters draw them.
+constexpr bool kDropDownsOwnerDrawn = true;
 
 bool IsNT4() {
   const DWORD v = GetVersion();

@@ -20,6 +20,9 @@
 #include "skin/form/win_sys_button.h"
 
 namespace fw {
+class TCanvas;
+class TMenu;
+class TMenuItem;
 class TCustomForm;
 class TWinControl;
 class TTimer;
@@ -29,6 +32,8 @@ namespace skin {
 
 class TSkinData;
 class TWinSkinMenu;
+class TDataSkinObject;
+struct MenuItemView;
 struct FramePaintInput;
 
 // Tag of the skinned system menu's popup.
@@ -140,6 +145,21 @@ class TWinSkinForm : public fw::TComponent {
   // The previous procedure's answer (CallWindowProcA/W by the window's character set).
   LRESULT PassOn(UINT msg, WPARAM wparam, LPARAM lparam);
 
+  // Popup-menu items drawn by the skin: the handlers given to framework menu items and the painters
+  // behind them and behind WM_MEASUREITEM / WM_DRAWITEM (form_menu_items.cpp).
+  void MeasureMenuItem(fw::TObject* sender, fw::TCanvas* canvas, int& width, int& height);
+  void MeasureMainMenuItem(fw::TObject* sender, fw::TCanvas* canvas, int& width, int& height);
+  void DrawMenuItem(fw::TObject* sender, fw::TCanvas* canvas, RECT r, bool selected);
+  void DrawRawMenuItem(HMENU menu, UINT id, fw::TCanvas* canvas, RECT r, bool selected);
+  void DrawFlatMenuItem(const MenuItemView& item, HDC dc, RECT r, bool selected);
+  void DrawItemContent(const MenuItemView& item, HDC dc, RECT r, bool selected);
+  // Item ownership: the form's popup menus (not those tagged DisableTag) and main menus.
+  void SetPopupOwnerDraw(fw::TComponent* component, bool on);
+  void SetMainMenuOwnerDraw(fw::TComponent* component, bool on);
+  // One popup menu's items get (or lose) the popup handlers; the menu is owner-drawn meanwhile.
+  void ApplyPopupHandlers(fw::TPopupMenu& popup, bool on);
+  void RestoreMenuDrawing();
+
   // Border sizes from the skin (and, later, the caption buttons).
   void ComputeBorders();
   void BuildIconBitmap();
@@ -214,6 +234,18 @@ class TWinSkinForm : public fw::TComponent {
   void OpenMenuAt(POINT screen);
   void FormHandler(fw::TMessage& msg);
   bool FormDialogChar(fw::TMessage& msg);
+  // Menu items (form_menu_items.cpp).
+  LRESULT OnMeasureItem(WPARAM wparam, LPARAM lparam);
+  LRESULT OnDrawItem(WPARAM wparam, LPARAM lparam);
+  bool MenuSkinValid() const;
+  const TDataSkinObject* MenuItemSkin() const;
+  COLORREF MenuColour(int index) const;
+  COLORREF TextColour(const MenuItemView& item, bool selected) const;
+  fw::TMenu* BarFrameworkMenu() const;
+  void SetItemHandlers(fw::TMenuItem* item, bool mainMenu, bool on);
+  void PaintSkinnedItem(const MenuItemView& item, HDC dc, RECT r, bool selected, bool separators);
+  common::Rect DrawMenuText(const MenuItemView& item, HDC dc, const common::Rect& itemRect, const common::Rect& box,
+                            const std::string& text, bool selected, bool shortcut);
   LRESULT MdiClientProcedure(HWND client, UINT msg, WPARAM wparam, LPARAM lparam);
   // Caption buttons in the frame paint: visibility, the room on the right, the drawing callback.
   void PrepareCaptionButtons(FramePaintInput& in);
