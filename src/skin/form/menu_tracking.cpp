@@ -227,7 +227,7 @@ bool TWinSkinMenu::OpenMenuItem(TMenuBtn* button) {
   while (index >= 0 && static_cast<size_t>(index) < BarButtons.size()) {
     TMenuBtn* b = BarButtons[static_cast<size_t>(index)].get();
     t.PendingIndex = -1;
-    PostMessageA(window, WM_COMMAND, b->Command, 0);
+    if (b->Command != 0) PostMessageA(window, WM_COMMAND, b->Command, 0);
     if (!b->SubMenu) break;
 
     SkinForm->TrackedMenu = b->SubMenu;

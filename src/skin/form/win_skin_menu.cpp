@@ -31,6 +31,13 @@ bool OldMenuPlatform() {
   return (major == 4 && minor == 0) || (nt && major < 5);
 }
 
+// A drop-down item made with AppendMenu(MF_POPUP) has its menu handle as identifier: no command,
+// and posting it could run whatever command shares its low word.
+UINT ItemCommand(const MENUITEMINFOA& mii) {
+  if (mii.hSubMenu && mii.wID == static_cast<UINT>(reinterpret_cast<UINT_PTR>(mii.hSubMenu))) return 0;
+  return mii.wID;
+}
+
 fw::UniqueFont MakeMenuFont() {
   NONCLIENTMETRICSA ncm{};
   ncm.cbSize = 340;  // the record without the padded-border field, accepted by every version
@@ -163,7 +170,7 @@ void TWinSkinMenu::Rebuild() {
     TMenuBtn* b = AddButton();
     b->Index = pos;
     b->SubMenu = mii.hSubMenu;
-    b->Command = mii.wID;
+    b->Command = ItemCommand(mii);
     b->ItemEnabled = (mii.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
     b->Visible = true;
     if ((mii.fType & (MFT_OWNERDRAW | MFT_BITMAP | MFT_SEPARATOR)) == 0) {
@@ -171,7 +178,7 @@ void TWinSkinMenu::Rebuild() {
       b->Caption = WideFromAnsi(text);
     }
     fw::TMenuItem* item =
-        FrameworkMenu && mii.wID != 0 ? FrameworkMenu->FindItem(mii.wID, fw::TFindItemKind::fkCommand) : nullptr;
+        FrameworkMenu && b->Command != 0 ? FrameworkMenu->FindItem(b->Command, fw::TFindItemKind::fkCommand) : nullptr;
     if (item) {
       b->Caption = WideFromAnsi(item->Caption());
       b->ItemEnabled = item->Enabled();
@@ -200,7 +207,7 @@ void TWinSkinMenu::RebuildFromMenu(HMENU menu) {
     if (!GetMenuItemInfoA(MenuHandle, static_cast<UINT>(pos), TRUE, &mii)) continue;
     TMenuBtn* b = AddButton();
     b->SubMenu = mii.hSubMenu;
-    b->Command = mii.wID;
+    b->Command = ItemCommand(mii);
     b->ItemEnabled = (mii.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
     if ((mii.fType & (MFT_OWNERDRAW | MFT_BITMAP | MFT_SEPARATOR)) == 0) {
       text[80] = '\0';
@@ -210,7 +217,7 @@ void TWinSkinMenu::RebuildFromMenu(HMENU menu) {
     fw::TMenuItem* item = mii.hSubMenu
                               ? FrameworkMenu->FindItem(reinterpret_cast<UINT_PTR>(mii.hSubMenu), fw::TFindItemKind::fkHandle)
                               : nullptr;
-    if (!item && mii.wID != 0) item = FrameworkMenu->FindItem(mii.wID, fw::TFindItemKind::fkCommand);
+    if (!item && b->Command != 0) item = FrameworkMenu->FindItem(b->Command, fw::TFindItemKind::fkCommand);
     if (!item) continue;
     b->Caption = WideFromAnsi(item->Caption());
     b->ItemEnabled = item->Enabled();

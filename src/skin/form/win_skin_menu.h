@@ -49,7 +49,7 @@ struct TMenuBtn : TNCObject {
   std::wstring Caption;  // with its "&" accelerator marker
   bool ItemEnabled = true;
   HMENU SubMenu = nullptr;
-  UINT Command = 0;
+  UINT Command = 0;  // 0: the item has no command of its own (nothing is posted)
   TWinSkinMenu* Bar = nullptr;
 
   void Paint() override;

@@ -217,6 +217,7 @@ class MenuBarTest : public testing::Test {
 
   void TearDown() override {
     g_log.Bar = nullptr;
+    HMENU taken = bar_ ? bar_->MenuHandle : nullptr;
     delete bar_;
     bar_ = nullptr;
     form_.reset();
@@ -225,6 +226,7 @@ class MenuBarTest : public testing::Test {
       DestroyWindow(window_);
       if (menu) DestroyMenu(menu);
     }
+    if (taken && IsMenu(taken)) DestroyMenu(taken);
     data_.reset();
   }
 
@@ -498,6 +500,26 @@ TEST_F(MenuBarTest, MouseMovingAcrossTheBarSwitchesDropDowns) {
   Pump(50);
   EXPECT_EQ(g_script.OpenSeen, (std::vector<int32_t>{0, 1}));
   EXPECT_EQ(g_log.Commands, (std::vector<UINT>{kFileCmd, kEditCmd}));
+}
+
+TEST_F(MenuBarTest, DropDownWhoseIdentifierIsItsHandlePostsNoCommand) {
+  HMENU menu = CreateMenu();
+  HMENU sub = CreatePopupMenu();
+  AppendMenuA(sub, MF_STRING, kOpen, "&Open");
+  AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), "&File");
+  HMENU old = GetMenu(window_);
+  SetMenu(window_, menu);
+  DestroyMenu(old);
+  BuildBar();
+  ASSERT_EQ(bar_->BarButtons.size(), 1u);
+  EXPECT_EQ(Button(0)->SubMenu, sub);
+  EXPECT_EQ(Button(0)->Command, 0u);
+  g_script = {};
+  g_script.StopAt = 0;
+  WithScript([&] { EXPECT_TRUE(bar_->OpenMenuItem(Button(0))); });
+  Pump(50);
+  EXPECT_EQ(g_script.OpenSeen, std::vector<int32_t>{0});
+  EXPECT_TRUE(g_log.Commands.empty());
 }
 
 TEST_F(MenuBarTest, KeyMenuOpensTheAcceleratorsItemOrTheFirst) {
