@@ -19,6 +19,7 @@
 #include "skin/data/nine_slice.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_manage.h"
+#include "skin/form/frame_painter.h"
 #include "skin/form/menu_item_layout.h"
 #include "skin/form/skin_messages.h"
 #include "skin/form/win_skin_form.h"
@@ -336,10 +337,25 @@ TEST_F(PopupMenuTest, OpenPopupShowsTheSkinsBackgroundSeparatorCheckMarkAndSelec
   fw::TPopupMenu* popup = form_->PopupMenu1;
   Shot plain, selected;
   bool sawSkinObject = false;
+  skin::Bitmap printed;
+  bool printClipKept = false, printModeKept = false;
   RunInMenu([&] { popup->Popup(160, 140); },
             {[&] {
                plain = TakeShot(popup->Handle());
                sawSkinObject = skin::SkinManager()->IsPopupSkinned(plain.window);
+               // Printing the window: background first, the DC's clip and mode given back.
+               const skin::Size size{plain.windowRect.right - plain.windowRect.left,
+                                     plain.windowRect.bottom - plain.windowRect.top};
+               skin::DibSection target(size);
+               fw::UniqueMemDc dc(CreateCompatibleDC(nullptr));
+               fw::SelectGuard select(dc.get(), target.get());
+               SetBkMode(dc.get(), OPAQUE);
+               SendMessageA(plain.window, WM_PRINT, reinterpret_cast<WPARAM>(dc.get()),
+                            PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+               fw::UniqueRgn probe(CreateRectRgn(0, 0, 0, 0));
+               printClipKept = GetClipRgn(dc.get(), probe.get()) == 0;
+               printModeKept = GetBkMode(dc.get()) == OPAQUE;
+               printed = target.ToBitmap();
                PostMessageA(plain.window, WM_KEYDOWN, VK_DOWN, 0);
              },
              [] {},
@@ -359,6 +375,13 @@ TEST_F(PopupMenuTest, OpenPopupShowsTheSkinsBackgroundSeparatorCheckMarkAndSelec
   for (auto [x, y] : {std::pair{0, 0}, {1, 1}, {w - 1, h - 1}, {w / 2, 0}, {0, h / 2}, {w - 2, h / 2}, {w / 2, h - 2}})
     EXPECT_EQ(At(plain.screen, plain.windowRect.left + x, plain.windowRect.top + y), background.Pixel(x, y))
         << x << "," << y;
+
+  // Printed: the frame ring is the background (items print inside it).
+  ASSERT_EQ(printed.Width(), w);
+  for (auto [x, y] : {std::pair{0, 0}, {1, 1}, {w - 1, h - 1}, {w / 2, 0}})
+    EXPECT_EQ(printed.Pixel(x, y), background.Pixel(x, y)) << x << "," << y;
+  EXPECT_TRUE(printClipKept);
+  EXPECT_TRUE(printModeKept);
 
   // The separator: MenuItem frame 2 in three slices over the background.
   const skin::TDataSkinObject& mi = MenuItemImage();
@@ -461,6 +484,66 @@ TEST_F(PopupMenuTest, MenuBarDropDownIsDrawnByTheSkinAndTheSourceResets) {
   EXPECT_EQ(Differences(shot, shot.items[0], want, item.Width() - 12), 0);
   EXPECT_EQ(skin::SkinManager()->MenuSourceMode, 0);
   EXPECT_FALSE(skin::SkinManager()->MenuFromBar);
+}
+
+// A window of this module that is not a framework form, with a native menu: its drop-down items
+// are raw owner-drawn items read from the menu handle.
+LRESULT CALLBACK PlainProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, msg, wp, lp); }
+
+TEST_F(PopupMenuTest, RawDropDownOfAForeignWindowShowsEtchedSeparatorCheckAndShortcut) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = PlainProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszClassName = "PopupTestPlainWindow";
+  RegisterClassA(&wc);
+  HMENU bar = CreateMenu();
+  HMENU sub = CreatePopupMenu();
+  AppendMenuA(sub, MF_STRING, 101, "打开\tCtrl+O");
+  AppendMenuA(sub, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(sub, MF_STRING | MF_CHECKED, 102, "勾选");
+  AppendMenuA(sub, MF_STRING | MF_GRAYED, 103, "灰色");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), "文件(&F)");
+  HWND w = CreateWindowExA(0, "PopupTestPlainWindow", "原生菜单窗口", WS_OVERLAPPEDWINDOW, 200, 150, 360, 240,
+                           nullptr, bar, GetModuleHandleA(nullptr), nullptr);
+  ShowWindow(w, SW_SHOW);
+  SetForegroundWindow(w);
+  skin::TWinSkinForm* skinForm = nullptr;
+  for (int i = 0; i < 100; ++i) {
+    skinForm = skin::SkinManager()->FindFormSkin(w);
+    if (skinForm && skinForm->SkinState == skin::kSkinActive) break;
+    Pump(20);
+  }
+  ASSERT_NE(skinForm, nullptr);
+  ASSERT_NE(skinForm->MenuBar, nullptr);
+  Shot shot;
+  RunInMenu([&] { skinForm->MenuBar->OpenMenuItem(skinForm->MenuBar->BarButtons[0].get()); },
+            {[] {}, [] {},
+             [&] {
+               shot = TakeShot(sub);
+               testsupport::SaveScreenshotPng(nullptr, testsupport::ArtifactPath("popup_menu_raw_dropdown.png"));
+             }});
+  ASSERT_NE(shot.window, nullptr);
+  EXPECT_TRUE(shot.skinned);
+  ASSERT_EQ(shot.items.size(), 4u);
+  // The separator is an etched line: a shadow row over a highlight row.
+  const RECT& sep = shot.items[1];
+  EXPECT_GT(Count(shot.screen, sep, static_cast<Colour>(GetSysColor(COLOR_BTNSHADOW))), 10);
+  EXPECT_GT(Count(shot.screen, sep, static_cast<Colour>(GetSysColor(COLOR_BTNHIGHLIGHT))), 10);
+  const skin::TDataSkinObject& mi = MenuItemImage();
+  // The checked item shows the check mark; the first (selected) item its shortcut right-aligned.
+  const RECT& checked = shot.items[2];
+  const Rect box = skin::MenuGlyphBox({checked.left, checked.top, checked.right, checked.bottom}, mi.LeftWidth, 16,
+                                      false, false);
+  EXPECT_GT(Count(shot.screen, RECT{box.left, checked.top, box.right, checked.bottom},
+                  static_cast<Colour>(GetSysColor(COLOR_BTNTEXT))), 3);
+  const Colour hilightText = static_cast<Colour>(data_->SkinColor(skin::kScHilightText));
+  const RECT& first = shot.items[0];
+  const RECT shortcutEnd{first.right - 60, first.top, first.right - 11, first.bottom};
+  EXPECT_GT(Count(shot.screen, shortcutEnd, hilightText), 3) << "shortcut text at the right";
+  const Colour menuText = static_cast<Colour>(data_->SkinColor(skin::kScMenuText));
+  EXPECT_EQ(Count(shot.screen, shot.items[3], menuText), 0) << "grayed item";
+  DestroyWindow(w);
 }
 
 }  // namespace
