@@ -272,6 +272,28 @@ TEST(CaptionButtons, StatesFollowTheMouseAndArePaintedFromTheirFrames) {
   EXPECT_FALSE(TakePostedSysCommand(s.w(), SC_CLOSE));
 }
 
+// An inactive window shows its buttons in their inactive frame, ignores moves over them, and a
+// press first brings it to the front.
+TEST(CaptionButtons, InactiveWindowIgnoresMovesAndComesForwardOnAPress) {
+  Skinned s;
+  fw::UniqueHwnd other(MakeWindow(kMainStyle, false));
+  SetForegroundWindow(other.get());
+  Pump();
+  ASSERT_FALSE(s.form->IsActive);
+  TWinSysButton* close = s.Button(0);
+  int compared = 0;
+  EXPECT_EQ(FramePixelsDiffering(s.w(), *close, 4, compared), 0);
+  EXPECT_EQ(s.Send(WM_NCMOUSEMOVE, HTCAPTION, s.ScreenOf(close->Rect)), 0);
+  EXPECT_EQ(s.form->HotObject, nullptr);
+  EXPECT_EQ(close->State, skin::kButtonNormal);
+  s.Send(WM_NCLBUTTONDOWN, HTCAPTION, s.ScreenOf(close->Rect));
+  EXPECT_EQ(GetForegroundWindow(), s.w());
+  EXPECT_EQ(s.form->HotObject, close);
+  EXPECT_EQ(close->State, skin::kButtonPressed);
+  EXPECT_EQ(FramePixelsDiffering(s.w(), *close, 2, compared), 0);
+  EXPECT_GT(compared, 50);
+}
+
 TEST(CaptionButtons, PressThenReleaseOutsideDoesNothingAndTheButtonRecovers) {
   Skinned s;
   TWinSysButton* close = s.Button(0);
