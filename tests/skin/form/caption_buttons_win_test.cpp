@@ -40,12 +40,19 @@ skin::TSkinData* Data() {
 int g_native_menu_loops = 0;
 // System commands that reached the window's own procedure.
 std::vector<WPARAM> g_sys_commands;
+// The window's answer to XM_BUTTONVISIBLE, and what it was asked.
+LRESULT g_button_visible_answer = 0;
+std::vector<std::pair<WPARAM, LPARAM>> g_button_visible_asked;
 
 LRESULT CALLBACK OwnProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   // Closing is the test's business: the window stays until the test destroys it.
   if (msg == WM_CLOSE) return 0;
   if (msg == WM_ENTERMENULOOP) ++g_native_menu_loops;
   if (msg == WM_SYSCOMMAND) g_sys_commands.push_back(wp & 0xFFF0);
+  if (msg == skin::XM_BUTTONVISIBLE) {
+    g_button_visible_asked.emplace_back(wp, lp);
+    return g_button_visible_answer;
+  }
   return DefWindowProcA(w, msg, wp, lp);
 }
 
@@ -363,6 +370,52 @@ TEST(CaptionButtons, CloseMinimizeMaximizeAndRestoreButtonsWork) {
   EXPECT_TRUE(IsIconic(s.w()));
   ShowWindow(s.w(), SW_RESTORE);
   Pump();
+}
+
+// A close button does nothing when the window's system menu has no close command.
+TEST(CaptionButtons, CloseNeedsTheCloseCommandOfTheSystemMenu) {
+  Skinned s;
+  DeleteMenu(GetSystemMenu(s.w(), FALSE), SC_CLOSE, MF_BYCOMMAND);
+  EXPECT_FALSE(s.form->CanClose());
+  s.Click(s.ScreenOf(s.Button(0)->Rect));
+  EXPECT_FALSE(TakePostedSysCommand(s.w(), SC_CLOSE));
+}
+
+// A button of the skin's own action with a Visibility between 1000 and 2000 shows when the window
+// says so, and a click posts its action to the window.
+TEST(CaptionButtons, CustomButtonAsksTheWindowAndPostsItsAction) {
+  auto& definitions = Data()->Skin().SysButtons;
+  auto custom = std::make_unique<skin::TDataSkinSysButton>("CUSTOM");
+  custom->Action = 50;
+  custom->Align = 0;
+  custom->Xcoord = 200;
+  custom->Ycoord = 6;
+  custom->Visibility = 1500;
+  custom->Bitmap = definitions[0]->Bitmap;
+  custom->Frame = definitions[0]->Frame;
+  definitions.push_back(std::move(custom));
+  struct Restore {
+    std::vector<std::unique_ptr<skin::TDataSkinSysButton>>& list;
+    ~Restore() { list.pop_back(); }
+  } restore{definitions};
+  {
+    g_button_visible_answer = 0;
+    g_button_visible_asked.clear();
+    Skinned s;
+    TWinSysButton* button = s.Button(50);
+    ASSERT_NE(button, nullptr);
+    EXPECT_FALSE(button->Visible);
+    ASSERT_FALSE(g_button_visible_asked.empty());
+    EXPECT_EQ(g_button_visible_asked.back(), (std::pair<WPARAM, LPARAM>{1500, 50}));
+
+    g_button_visible_answer = 1;
+    SendMessageA(s.w(), skin::XM_REPAINTFRAME, 0, 0);
+    EXPECT_TRUE(button->Visible);
+    EXPECT_EQ(button->Rect.left, 200);
+    s.Click(s.ScreenOf(button->Rect));
+    EXPECT_TRUE(TakePosted(s.w(), skin::XM_CUSTOMBUTTON, 50));
+  }
+  g_button_visible_answer = 0;
 }
 
 TEST(CaptionButtons, WithoutMaximizeBoxTheMaximizeButtonIsDisabledAndIgnoresClicks) {
