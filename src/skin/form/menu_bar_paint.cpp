@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_manage.h"
 #include "skin/form/frame_painter.h"
 #include "skin/form/menu_bar_layout.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_menu.h"
+#include "skin/form/win_sys_button.h"
 
 namespace skin {
 
@@ -17,7 +19,29 @@ constexpr UINT kDrawFlags = DT_CENTER | DT_EXPANDTABS | DT_SINGLELINE;
 
 RECT ToRect(const common::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
+// The MDI child's caption buttons the bar shows (Visibility 100) while that child is maximized.
+bool IsBarCaptionButton(const TWinSysButton& b) {
+  return b.Visible && b.Definition && b.Definition->Visibility == kVisibilityMdi && !b.Definition->Bitmap.Empty() &&
+         !b.Rect.Empty();
+}
+
 }  // namespace
+
+bool TWinSkinMenu::MdiChildMaximized() const {
+  if (!SkinForm || SkinForm->FormKind != kFormMdiFrame || !SkinForm->MdiClientWindow) return false;
+  BOOL maximized = FALSE;
+  const HWND active = reinterpret_cast<HWND>(
+      SendMessageA(SkinForm->MdiClientWindow, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+  return active != nullptr && maximized;
+}
+
+int32_t TWinSkinMenu::MdiButtonsLeft() const {
+  if (!SkinForm || !MdiChildMaximized()) return -1;
+  int32_t left = -1;
+  for (const auto& b : SkinForm->CaptionButtons)
+    if (b && IsBarCaptionButton(*b) && (left < 0 || b->Rect.left < left)) left = b->Rect.left;
+  return left;
+}
 
 void DrawCenteredText(HDC dc, const common::Rect& r, const std::wstring& text, bool enabled) {
   if (!dc || text.empty()) return;
@@ -84,6 +108,14 @@ void TWinSkinMenu::PaintBar(HDC dc, const common::Rect& strip) {
     DrawCenteredText(mem.get(), b->Rect.Offset(-strip.left, -strip.top), b->Caption, true);
     // A pressed or hot button keeps its frame through a repaint of the whole strip.
     if (b->State == kNCPressed || b->State == kNCHot) DrawStateFrame(mem.get(), b->Rect.Offset(-strip.left, -strip.top));
+  }
+  // A maximized MDI child's minimize, restore and close buttons sit in the bar.
+  if (MdiChildMaximized()) {
+    for (const auto& b : SkinForm->CaptionButtons) {
+      if (!b || !IsBarCaptionButton(*b)) continue;
+      DrawSkinFrame(mem.get(), b->Rect.Offset(-strip.left, -strip.top), b->Definition->Bitmap, true, b->FrameCount, 1);
+    }
+    if (TSkinManage* manager = SkinManager(); manager && !manager->MDIMaximized) manager->SetMDIMaximized(true);
   }
   BitBlt(dc, strip.left, strip.top, w, h, mem.get(), 0, 0, SRCCOPY);
 }

@@ -262,7 +262,12 @@ void TWinSkinMenu::PlaceButtons(HDC dc, const common::Rect& strip) {
     cells.push_back(cell);
   }
   const bool rtl = SkinForm && SkinForm->RightToLeft;
-  const std::vector<Rect> rects = LayOutMenuButtons(strip, StartOffset(strip), cells, rtl);
+  int32_t offset = StartOffset(strip);
+  // Right to left beside a maximized MDI child's buttons: the run starts 5 pixels left of them.
+  if (rtl) {
+    if (const int32_t left = MdiButtonsLeft(); left >= 0) offset = strip.right - (left - 5);
+  }
+  const std::vector<Rect> rects = LayOutMenuButtons(strip, offset, cells, rtl);
   for (size_t i = 0; i < BarButtons.size() && i < rects.size(); ++i) BarButtons[i]->Rect = rects[i];
 }
 

@@ -103,6 +103,10 @@ class TWinSkinMenu : public fw::TComponent {
   COLORREF TextColour(bool enabled) const;
   // A colour of the skin's table (a SkinColourIndex), or the system colour while no skin is loaded.
   COLORREF ColourOf(int skinIndex, int systemIndex) const;
+  // The window is an MDI frame whose active child is maximized.
+  bool MdiChildMaximized() const;
+  // Left edge of the leftmost MDI-child caption button shown in the bar; -1 when none.
+  int32_t MdiButtonsLeft() const;
   // The owner's window.
   HWND Window() const;
   // Border sizes and menu-bar height of the window (the form skin object's; tests may substitute).

@@ -18,6 +18,7 @@
 #include "skin/form/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_menu.h"
+#include "skin/form/win_sys_button.h"
 #include "support/paths.h"
 #include "support/screenshot.h"
 
@@ -642,6 +643,67 @@ TEST_F(MenuBarPaintTest, BackgroundFromTheImageAndCaptionsInTheTextColours) {
     const Rect rest{Button(4)->Rect.right, kStrip.top, kStrip.right, kStrip.bottom};
     EXPECT_EQ(Count(got, rest, kTextColour), 0);
   }
+}
+
+// An MDI frame whose active child is maximized shows the child's caption buttons (Visibility 100)
+// in the bar; right to left, the items run from 5 pixels left of them.
+TEST_F(MenuBarPaintTest, MaximizedMdiChildsButtonsInTheBar) {
+  BuildBar();
+  CLIENTCREATESTRUCT ccs{};
+  HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 300, 150, window_, nullptr,
+                                GetModuleHandleA(nullptr), &ccs);
+  ASSERT_NE(client, nullptr);
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefMDIChildProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "MenuBarTestChild";
+  RegisterClassA(&wc);
+  MDICREATESTRUCTA mcs{};
+  mcs.szClass = "MenuBarTestChild";
+  mcs.szTitle = "child";
+  mcs.hOwner = wc.hInstance;
+  mcs.x = mcs.y = 0;
+  mcs.cx = 200;
+  mcs.cy = 100;
+  mcs.style = WS_MAXIMIZE;
+  HWND child = reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+  ASSERT_NE(child, nullptr);
+  form_->FormKind = skin::kFormMdiFrame;
+  form_->MdiClientWindow = client;
+  ASSERT_TRUE(bar_->MdiChildMaximized());
+
+  // A close button of 4 frames side by side, 12 x 10 each; frame 1 carries blue 0x31.
+  skin::TDataSkinSysButton def("MdiClose");
+  def.Visibility = skin::kVisibilityMdi;
+  def.Align = 100;
+  def.Action = 9;
+  def.Frame = 4;
+  def.Bitmap = skin::Bitmap(48, 10, skin::kMagenta);
+  for (int32_t f = 0; f < 4; ++f) def.Bitmap.FillRect({f * 12 + 1, 1, f * 12 + 11, 9}, skin::Rgb(0x11, 0x22, static_cast<uint8_t>(0x31 + f)));
+  auto button = std::make_unique<skin::TWinSysButton>();
+  button->Owner = form_.get();
+  button->Definition = &def;
+  button->FrameCount = 4;
+  button->ImageSize = {48, 10};
+  button->Visible = true;
+  button->Rect = {200, kStrip.top + 5, 212, kStrip.top + 15};
+  form_->CaptionButtons.push_back(std::move(button));
+
+  const skin::Bitmap got = Paint();
+  const skin::Bitmap want = Background(true);
+  EXPECT_EQ(got.Pixel(205, kStrip.top + 10), skin::Rgb(0x11, 0x22, 0x31)) << "frame 1 of the button";
+  EXPECT_EQ(got.Pixel(200, kStrip.top + 5), want.Pixel(200 - kStrip.left, 5)) << "magenta corner left out";
+
+  form_->RightToLeft = true;
+  const skin::Bitmap rtl = Paint();
+  EXPECT_EQ(Button(0)->Rect.right, 200 - 5);
+  EXPECT_LT(Button(1)->Rect.right, Button(0)->Rect.right);
+  EXPECT_EQ(rtl.Pixel(205, kStrip.top + 10), skin::Rgb(0x11, 0x22, 0x31));
+
+  form_->CaptionButtons.clear();
+  form_->FormKind = skin::kFormPlain;
+  form_->MdiClientWindow = nullptr;
+  DestroyWindow(client);
 }
 
 TEST_F(MenuBarPaintTest, HotButtonGetsAHilightFrameAndLosesIt) {
