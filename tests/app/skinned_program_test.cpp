@@ -22,7 +22,7 @@ namespace {
 using apptest::P;
 using apptest::Pump;
 
-bool PumpUntil(const std::function<bool()>& done, DWORD max_ms = 5000) {
+bool PumpUntil(const std::function<bool()>& done, DWORD max_ms = 10000) {
   for (DWORD waited = 0; !done(); waited += 20) {
     if (waited > max_ms) return false;
     Pump(20);
@@ -95,7 +95,7 @@ void CALLBACK LookAtBox(HWND, UINT, UINT_PTR, DWORD) {
         if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w)) return TRUE;
         g_box = w;
         // Give the box a few ticks to run its activation, then photograph and close it.
-        if (Active(w) || ++g_looks > 20) {
+        if (Active(w) || ++g_looks > 50) {
           g_boxActive = Active(w);
           testsupport::SaveScreenshotPng(w, testsupport::ArtifactPath("skinned_message_box.png"));
           PostMessageA(w, WM_COMMAND, IDOK, 0);

@@ -393,7 +393,8 @@ TEST_F(SkinWinTest, DialogComponentIgnoresActive) {
   TSkinData* main = NewSkinData(TSkinFormType::sfMainform, skintest::DefaultSkinPath());
   (void)main;
   TSkinData* dialog = NewSkinData(TSkinFormType::sfDialog, skintest::SecondSkinPath());
-  skintest::Pump(400);  // the refresh its skin file asked for has run
+  // The refresh its skin file asked for has run.
+  ASSERT_TRUE(skintest::PumpUntil([&] { return !Manager().Timer()->Enabled(); }));
   const int32_t state = Manager().ManagerState;
   const bool enabled = Manager().Enabled;
   dialog->SetActive(true);

@@ -28,7 +28,7 @@ std::string WriteArtifact(const std::string& name, const std::vector<uint8_t>& b
 
 void Pump(DWORD ms);
 // Pumps until `done` answers true or `timeoutMs` passes; the last answer.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000);
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 
 // A framework form shown at a fixed place.
 std::unique_ptr<fw::TForm> ShowForm(int tag = 0, const std::string& caption = "Skin test");
