@@ -891,9 +891,9 @@ TEST_F(SkinnedMenuBarTest, HoverMakesAButtonHotUntilTheCursorLeaves) {
   EXPECT_EQ(run->State, skin::kNCNormal);
   EXPECT_NE(testsupport::ScreenPixel(w.left + run->Rect.left, w.top + run->Rect.top + 4), hilight);
 
-  // Into the client area: the hover check lets it go.
-  bar->CheckHover({help->Rect.left, help->Rect.bottom + 30});
-  EXPECT_EQ(bar->HotButton, nullptr);
+  // Into the client area: the form's hover timer lets it go.
+  const POINT client = ScreenOf({help->Rect.left, help->Rect.bottom + 40, help->Rect.right, help->Rect.bottom + 60});
+  EXPECT_TRUE(HoverAt(client, [&] { return bar->HotButton == nullptr; }));
   EXPECT_EQ(help->State, skin::kNCNormal);
 }
 
