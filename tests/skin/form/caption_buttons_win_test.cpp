@@ -63,6 +63,16 @@ void Pump() {
   }
 }
 
+template <class F>
+bool PumpUntil(F done, DWORD ms = 3000) {
+  const DWORD start = GetTickCount();
+  while (!done() && GetTickCount() - start < ms) {
+    fwtest::Pump();
+    Sleep(20);
+  }
+  return done();
+}
+
 constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW;
 
 HWND MakeWindow(DWORD style, bool withMenu = true) {
@@ -483,6 +493,9 @@ TEST(CaptionButtons, HintShowsAfterTwoHintPausesAndGoesAfterTheHidePause) {
   GetWindowRect(s.w(), &window);
   EXPECT_EQ(hr.left, window.left + close->Rect.left);
   EXPECT_EQ(hr.top, at.y + 24);
+  UpdateWindow(hint);
+  Pump();
+  EXPECT_TRUE(testsupport::SaveScreenshotPng(nullptr, testsupport::ArtifactPath("caption_button_hint.png")));
   // Hidden once the hide pause (2500 ms) is over too, and not shown again in this hover.
   for (int i = 0; i < 9; ++i) tick();
   EXPECT_TRUE(Data()->HintShown());
@@ -578,6 +591,9 @@ TEST(CaptionButtons, HotButtonPhotographed) {
     EXPECT_GT(opaque, 20);
     EXPECT_EQ(same, opaque);
   }
+  // The window surface reaches the screen once the thread has waited for messages a while.
+  PumpUntil([] { return false; }, 300);
+  EXPECT_EQ(s.form->HotObject, close);
   EXPECT_TRUE(testsupport::SaveScreenshotPng(s.w(), testsupport::ArtifactPath("caption_button_hot.png")));
 }
 
@@ -715,15 +731,6 @@ void RealClick(POINT screen, bool right = false) {
   SendInput(2, in, sizeof(INPUT));
 }
 
-template <class F>
-bool PumpUntil(F done, DWORD ms = 3000) {
-  const DWORD start = GetTickCount();
-  while (!done() && GetTickCount() - start < ms) {
-    fwtest::Pump();
-    Sleep(20);
-  }
-  return done();
-}
 
 // Real mouse input through the platform: the press is consumed, the release still arrives and runs
 // the button; a right click on the caption opens only the skinned system menu.
