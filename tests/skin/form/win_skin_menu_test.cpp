@@ -357,6 +357,7 @@ struct TrackScript {
   int IdleTicks = 0;
   int Moves = 0;
   int Ticks = 0;
+  RECT FirstDropRect{};                // where the first drop-down showed (screen)
   TestMenu** Bar = nullptr;
 };
 TrackScript g_script;
@@ -376,6 +377,7 @@ void CALLBACK ScriptTick(HWND, UINT, UINT_PTR, DWORD) {
   HWND drop = VisibleDropDown();
   if (!drop || open < 0) return;
   HMENU shown = reinterpret_cast<HMENU>(SendMessageA(drop, 0x01E1 /* MN_GETHMENU */, 0, 0));
+  if (s.OpenSeen.empty()) GetWindowRect(drop, &s.FirstDropRect);
   if (s.OpenSeen.empty() || s.OpenSeen.back() != open) s.OpenSeen.push_back(open);
   if (shown && (s.MenusSeen.empty() || s.MenusSeen.back() != shown)) s.MenusSeen.push_back(shown);
   if (s.DeleteBarAtFirst && s.Bar && *s.Bar) {
@@ -521,6 +523,27 @@ TEST_F(MenuBarTest, DropDownWhoseIdentifierIsItsHandlePostsNoCommand) {
   Pump(50);
   EXPECT_EQ(g_script.OpenSeen, std::vector<int32_t>{0});
   EXPECT_TRUE(g_log.Commands.empty());
+}
+
+TEST_F(MenuBarTest, DropDownHangsFromTheButtonsLeadingCorner) {
+  BuildBar();
+  const POINT o = WindowOrigin(window_);
+  for (bool rtl : {false, true}) {
+    form_->RightToLeft = rtl;
+    bar_->Layout();
+    const Rect r = Button(1)->Rect;
+    g_script = {};
+    g_script.StopAt = 1;
+    WithScript([&] { bar_->OpenMenuItem(Button(1)); });
+    EXPECT_EQ(g_script.OpenSeen, std::vector<int32_t>{1});
+    EXPECT_EQ(g_script.FirstDropRect.top, o.y + r.bottom) << rtl;
+    if (rtl) {
+      EXPECT_EQ(g_script.FirstDropRect.right, o.x + r.right);
+      EXPECT_LT(r.right, Button(0)->Rect.right) << "items run leftwards";
+    } else {
+      EXPECT_EQ(g_script.FirstDropRect.left, o.x + r.left);
+    }
+  }
 }
 
 TEST_F(MenuBarTest, KeyMenuOpensTheAcceleratorsItemOrTheFirst) {
