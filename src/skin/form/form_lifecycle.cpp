@@ -351,6 +351,8 @@ void TWinSkinForm::FreeMenuBar(bool restoreNative) {
   if (!MenuBar) return;
   TWinSkinMenu* bar = MenuBar;
   MenuBar = nullptr;
+  // Drop-downs the bar made owner-drawn go back to their own drawing with the menu.
+  if (bar->MenuHandle) RestoreMenuOwnerDrawn(bar->MenuHandle);
   if (restoreNative && IsWindow(WindowHandle) && bar->MenuHandle) SetMenu(WindowHandle, bar->MenuHandle);
   delete bar;
   metrics_.MenuBarHeight = 0;

@@ -4,6 +4,8 @@
 // the next one opens when it has closed.
 #include <windows.h>
 
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "framework/menus.h"
@@ -138,13 +140,20 @@ void RemoveTrackingHooks() {
   t.Bar = nullptr;
 }
 
+// The items made owner-drawn here, by menu and identifier (once per item: separators share 0):
+// only these are given back.
+std::multiset<std::pair<HMENU, UINT>>& MadeOwnerDrawn() {
+  static std::multiset<std::pair<HMENU, UINT>> items;
+  return items;
+}
+
 void MakeOwnerDrawn(HMENU menu, int depth) {
   if (!menu || depth > kMaxMenuDepth) return;
   const int count = GetMenuItemCount(menu);
   for (int pos = 0; pos < count; ++pos) {
     MENUITEMINFOA mii{};
     mii.cbSize = sizeof(mii);
-    mii.fMask = MIIM_STATE | MIIM_SUBMENU | MIIM_FTYPE;
+    mii.fMask = MIIM_STATE | MIIM_SUBMENU | MIIM_FTYPE | MIIM_ID;
     if (!GetMenuItemInfoA(menu, static_cast<UINT>(pos), TRUE, &mii)) continue;
     if (mii.hSubMenu) MakeOwnerDrawn(mii.hSubMenu, depth + 1);
     if (mii.fType & MFT_OWNERDRAW) continue;
@@ -152,6 +161,27 @@ void MakeOwnerDrawn(HMENU menu, int depth) {
     set.cbSize = sizeof(set);
     set.fMask = MIIM_FTYPE;
     set.fType = mii.fType | MFT_OWNERDRAW;
+    if (SetMenuItemInfoA(menu, static_cast<UINT>(pos), TRUE, &set)) MadeOwnerDrawn().insert({menu, mii.wID});
+  }
+}
+
+void RestoreOwnerDrawn(HMENU menu, int depth) {
+  if (!menu || depth > kMaxMenuDepth || !IsMenu(menu)) return;
+  const int count = GetMenuItemCount(menu);
+  for (int pos = 0; pos < count; ++pos) {
+    MENUITEMINFOA mii{};
+    mii.cbSize = sizeof(mii);
+    mii.fMask = MIIM_SUBMENU | MIIM_FTYPE | MIIM_ID;
+    if (!GetMenuItemInfoA(menu, static_cast<UINT>(pos), TRUE, &mii)) continue;
+    if (mii.hSubMenu) RestoreOwnerDrawn(mii.hSubMenu, depth + 1);
+    auto made = MadeOwnerDrawn().find({menu, mii.wID});
+    if (made == MadeOwnerDrawn().end()) continue;
+    MadeOwnerDrawn().erase(made);
+    if (!(mii.fType & MFT_OWNERDRAW)) continue;
+    MENUITEMINFOA set{};
+    set.cbSize = sizeof(set);
+    set.fMask = MIIM_FTYPE;
+    set.fType = mii.fType & ~static_cast<UINT>(MFT_OWNERDRAW);
     SetMenuItemInfoA(menu, static_cast<UINT>(pos), TRUE, &set);
   }
 }
@@ -164,6 +194,8 @@ MenuBarTracking& SharedMenuTracking() {
 }
 
 void MakeMenuOwnerDrawn(HMENU menu) { MakeOwnerDrawn(menu, 0); }
+
+void RestoreMenuOwnerDrawn(HMENU menu) { RestoreOwnerDrawn(menu, 0); }
 
 void TWinSkinMenu::HandleMenuSelect(WPARAM wparam, LPARAM lparam) {
   MenuBarTracking& t = SharedMenuTracking();

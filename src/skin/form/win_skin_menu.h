@@ -147,6 +147,9 @@ class TWinSkinMenu : public fw::TComponent {
 // Makes every item of a drop-down owner-drawn, through its sub-menus, so that the popup-menu
 // painters draw them.
 void MakeMenuOwnerDrawn(HMENU menu);
+// Gives the items that MakeMenuOwnerDrawn changed under this menu (the bar's menu or a drop-down)
+// their own drawing back, so that the window's native menu works without the skin.
+void RestoreMenuOwnerDrawn(HMENU menu);
 
 // Draws the text centred in the rectangle on both axes, transparent, "&" shown as an underline;
 // a disabled text takes the system button-shadow colour, an enabled one the DC's text colour.

@@ -503,6 +503,8 @@ TEST_F(PopupMenuTest, RawDropDownOfAForeignWindowShowsEtchedSeparatorCheckAndSho
   AppendMenuA(sub, MF_SEPARATOR, 0, nullptr);
   AppendMenuA(sub, MF_STRING | MF_CHECKED, 102, "勾选");
   AppendMenuA(sub, MF_STRING | MF_GRAYED, 103, "灰色");
+  AppendMenuA(sub, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(sub, MF_STRING, 104, "最后");
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), "文件(&F)");
   HWND w = CreateWindowExA(0, "PopupTestPlainWindow", "原生菜单窗口", WS_OVERLAPPEDWINDOW, 200, 150, 360, 240,
                            nullptr, bar, GetModuleHandleA(nullptr), nullptr);
@@ -525,7 +527,7 @@ TEST_F(PopupMenuTest, RawDropDownOfAForeignWindowShowsEtchedSeparatorCheckAndSho
              }});
   ASSERT_NE(shot.window, nullptr);
   EXPECT_TRUE(shot.skinned);
-  ASSERT_EQ(shot.items.size(), 4u);
+  ASSERT_EQ(shot.items.size(), 6u);
   // The separator is an etched line: a shadow row over a highlight row.
   const RECT& sep = shot.items[1];
   EXPECT_GT(Count(shot.screen, sep, static_cast<Colour>(GetSysColor(COLOR_BTNSHADOW))), 10);
@@ -543,6 +545,13 @@ TEST_F(PopupMenuTest, RawDropDownOfAForeignWindowShowsEtchedSeparatorCheckAndSho
   EXPECT_GT(Count(shot.screen, shortcutEnd, hilightText), 3) << "shortcut text at the right";
   const Colour menuText = static_cast<Colour>(data_->SkinColor(skin::kScMenuText));
   EXPECT_EQ(Count(shot.screen, shot.items[3], menuText), 0) << "grayed item";
+
+  // Detached, the window's own menu draws its items itself again.
+  for (int pos = 0; pos < GetMenuItemCount(sub); ++pos) EXPECT_TRUE(ItemType(sub, pos) & MFT_OWNERDRAW) << pos;
+  skinForm->Detach();
+  EXPECT_EQ(GetMenu(w), bar);
+  for (int pos = 0; pos < GetMenuItemCount(sub); ++pos) EXPECT_FALSE(ItemType(sub, pos) & MFT_OWNERDRAW) << pos;
+  EXPECT_TRUE(ItemType(sub, 1) & MFT_SEPARATOR);
   DestroyWindow(w);
 }
 
