@@ -38,6 +38,8 @@ skin::TSkinData* Data() {
 
 // Native menu loops of the window (the skinned system menu runs its own, owned elsewhere).
 int g_native_menu_loops = 0;
+// WM_CLOSE that reached the window's own procedure.
+int g_closes = 0;
 // System commands that reached the window's own procedure.
 std::vector<WPARAM> g_sys_commands;
 // The window's answer to XM_BUTTONVISIBLE, and what it was asked.
@@ -46,7 +48,10 @@ std::vector<std::pair<WPARAM, LPARAM>> g_button_visible_asked;
 
 LRESULT CALLBACK OwnProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   // Closing is the test's business: the window stays until the test destroys it.
-  if (msg == WM_CLOSE) return 0;
+  if (msg == WM_CLOSE) {
+    ++g_closes;
+    return 0;
+  }
   if (msg == WM_ENTERMENULOOP) ++g_native_menu_loops;
   if (msg == WM_SYSCOMMAND) g_sys_commands.push_back(wp & 0xFFF0);
   if (msg == skin::XM_BUTTONVISIBLE) {
@@ -772,6 +777,21 @@ TEST(CaptionButtons, RealClicksRunTheButtons) {
       if (c == SC_CLOSE) return true;
     return false;
   }));
+}
+
+// A user's double click on the icon: the first click opens the system menu, the second, coming
+// while it is open, closes the window.
+TEST(CaptionButtons, RealDoubleClickOnTheIconClosesTheWindow) {
+  Skinned s;
+  g_closes = 0;
+  const POINT icon = s.ScreenOf(s.Button(3)->Rect);
+  INPUT in[4] = {MouseAt(icon, MOUSEEVENTF_LEFTDOWN), MouseAt(icon, MOUSEEVENTF_LEFTUP),
+                 MouseAt(icon, MOUSEEVENTF_LEFTDOWN), MouseAt(icon, MOUSEEVENTF_LEFTUP)};
+  WithProbe({}, [&] {
+    SendInput(4, in, sizeof(INPUT));
+    PumpUntil([] { return g_closes > 0; }, 3000);
+  });
+  EXPECT_GT(g_closes, 0);
 }
 
 }  // namespace
