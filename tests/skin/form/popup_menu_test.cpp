@@ -200,6 +200,33 @@ TEST_F(PopupMenuTest, PopupsBecomeOwnerDrawnExceptTag99AndDetachGivesThemBack) {
   EXPECT_FALSE(ItemType(form_->PopupMenu1->Handle(), 0) & MFT_OWNERDRAW);
 }
 
+TEST_F(PopupMenuTest, MainMenuOwnershipReachesDropDownItemsOnlyAndKeepsTheirOwnHandlers) {
+  fw::TMenuItem* bar = form_->MainMenu1->Items();
+  fw::TMenuItem* file = bar->Items(0);
+  fw::TMenuItem* save = file->Items(2);
+  bool ownDrawn = false;
+  save->OnDrawItem = [&](fw::TObject*, fw::TCanvas*, RECT, bool) { ownDrawn = true; };
+  Skin()->SetMainMenuOwnerDraw(form_.get(), true);
+  EXPECT_TRUE(form_->MainMenu1->OwnerDraw());
+  EXPECT_FALSE(static_cast<bool>(file->OnDrawItem)) << "bar items stay the bar's";
+  EXPECT_TRUE(static_cast<bool>(form_->Open->OnDrawItem));
+  EXPECT_TRUE(static_cast<bool>(form_->Open->OnMeasureItem));
+  EXPECT_TRUE(static_cast<bool>(form_->PlainOpen->OnDrawItem)) << "every main menu of the form";
+  save->OnDrawItem(save, nullptr, RECT{}, false);
+  EXPECT_TRUE(ownDrawn) << "an item with its own draw handler keeps it";
+  // The main-menu measure handler measures as the framework does, then widens.
+  int w = 0, h = 0;
+  form_->Open->OnMeasureItem(form_->Open, nullptr, w, h);
+  int own = 0, ownH = 0;
+  fw::WindowDc dc(nullptr);
+  form_->Open->DefaultMeasure(dc.get(), own, ownH);
+  EXPECT_EQ(w, own + MenuItemImage().LeftWidth + 10);
+  Skin()->SetMainMenuOwnerDraw(form_.get(), false);
+  EXPECT_FALSE(form_->MainMenu1->OwnerDraw());
+  EXPECT_FALSE(static_cast<bool>(form_->Open->OnDrawItem));
+  EXPECT_FALSE(static_cast<bool>(form_->Open->OnMeasureItem));
+}
+
 TEST_F(PopupMenuTest, ItemsOfAMenuWithoutImageListAreWider) {
   const int band = MenuItemImage().LeftWidth;
   ASSERT_GT(band, 0);
