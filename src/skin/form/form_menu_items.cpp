@@ -4,6 +4,9 @@
 // over the popup window's background (MenuItem frame 1, or 4 when selected; frame 2 for a
 // framework separator) and copied to the menu in one transfer.
 #include <algorithm>
+#include <cstddef>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "framework/forms.h"
