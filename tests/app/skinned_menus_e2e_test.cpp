@@ -1,6 +1,6 @@
 // The real program with its skin on, driven from outside with real mouse and keyboard input: an
 // entry applied through the skinned menu bar's "编辑  " drop-down, by mouse and by keyboard (F10,
-// arrows, Enter), and the program ended through the tray menu's "退出", which puts the start
+// arrows, Enter), the drop-down following the mouse along the bar, and the program ended through the tray menu's "退出", which puts the start
 // value of ProgramFilesDir back.
 #include <windows.h>
 
@@ -300,29 +300,42 @@ TEST_F(SkinnedMenusE2E, BarByMouseAndKeyboardAppliesAnEntryAndTheTrayMenuEndsThe
   Sleep(300);
   Shot("e2e_3_applied_by_mouse.png");
 
-  // 2. The second entry, then F10, Right to "编辑  ", Down twice past 修改 to 设定, Enter.
+  // Moving the mouse along the bar while a drop-down is open switches to the item under it;
+  // Escape closes it.
+  auto dropDownUnder = [&](size_t i) {
+    HWND now = OpenPopup(pid);
+    return now && std::abs(WindowRect(now).left - bar[i].left) <= 4;
+  };
+  ASSERT_TRUE(RepeatUntil([&] { ClickAt(Centre(bar[0])); }, [&] { return dropDownUnder(0); }));
+  int jiggle = 0;
+  EXPECT_TRUE(RepeatUntil([&] { MoveTo({Centre(bar[2]).x + (++jiggle & 1), Centre(bar[2]).y}); },
+                          [&] { return dropDownUnder(2); }, 6, 1000))
+      << "the drop-down did not follow the mouse to 选项";
+  Shot("e2e_4_moved_along_bar.png");
+  ASSERT_TRUE(RepeatUntil([&] { PressKey(VK_ESCAPE); }, [&] { return OpenPopup(pid) == nullptr; }));
+
+  // 2. The second entry, then F10 opens the first drop-down; Left goes round from the first item
+  // to the last and on to "编辑  "; Down twice past 修改 to 设定, Enter.
   ASSERT_TRUE(clickEntry(1));
-  ASSERT_TRUE(RepeatUntil([&] { PressKey(VK_F10); }, [&] { return (popup = OpenPopup(pid)) != nullptr; }))
+  ASSERT_TRUE(RepeatUntil([&] { PressKey(VK_F10); }, [&] { return OpenPopup(pid) != nullptr; }))
       << "F10 opened no drop-down";
-  const RECT first = WindowRect(popup);
-  EXPECT_LE(std::abs(first.left - bar[0].left), 4) << "F10 opens the first item's drop-down";
-  Shot("e2e_4_f10.png");
-  ASSERT_TRUE(RepeatUntil([&] { PressKey(VK_RIGHT); },
-                          [&] {
-                            HWND now = OpenPopup(pid);
-                            return now && std::abs(WindowRect(now).left - editItem.left) <= 4;
-                          }))
-      << "Right did not move to 编辑";
-  Sleep(300);  // the first item is selected by the bar itself
+  EXPECT_TRUE(dropDownUnder(0)) << "F10 opens the first item's drop-down";
+  Shot("e2e_5_f10.png");
+  for (size_t to : {size_t{4}, size_t{3}, size_t{2}, size_t{1}}) {
+    Sleep(300);  // the bar selects the drop-down's first item itself
+    ASSERT_TRUE(RepeatUntil([&] { PressKey(VK_LEFT); }, [&] { return dropDownUnder(to); }))
+        << "Left did not move to bar item " << to;
+  }
+  Sleep(300);
   PressKey(VK_DOWN);
   PressKey(VK_DOWN);
-  Shot("e2e_5_keyboard_on_apply.png");
+  Shot("e2e_6_keyboard_on_apply.png");
   PressKey(VK_RETURN);
   EXPECT_TRUE(driver::WaitFor(kWait, [&] { return driver::ReadProgramFilesDir() == entries[1]; }))
       << "ProgramFilesDir: " << driver::ReadProgramFilesDir().value_or("(none)");
   EXPECT_TRUE(driver::WaitFor(kWait, [&] { return driver::WindowText(edit) == entries[1]; }));
   EXPECT_TRUE(driver::WaitFor(kWait, [&] { return OpenPopup(pid) == nullptr; }));
-  Shot("e2e_6_applied_by_keyboard.png");
+  Shot("e2e_7_applied_by_keyboard.png");
 
   // 3. The tray icon's menu, "退出": the program ends with 0 and the start value is back.
   ASSERT_NE(taskbar, nullptr) << "no taskbar on this desktop";
@@ -335,13 +348,13 @@ TEST_F(SkinnedMenusE2E, BarByMouseAndKeyboardAppliesAnEntryAndTheTrayMenuEndsThe
   const POINT quit = DropDownItem(popup, ItemHeight("退出"), 1, 1, 2, 2);
   MoveTo(quit);
   Sleep(400);
-  Shot("e2e_7_tray_menu.png");
+  Shot("e2e_8_tray_menu.png");
   ASSERT_TRUE(RepeatUntil([&] { ClickAt(quit); }, [&] { return !program.Running(); }, 3, 4000))
       << "the program did not end after 退出";
   EXPECT_TRUE(program.WaitForExit(kWait)) << "exit code not 0";
   EXPECT_EQ(driver::ReadProgramFilesDir(), startValue);
   EXPECT_EQ(driver::ReadBytes(folder.File("set")), "1\r\n" + entries[0] + "\r\n" + entries[1] + "\r\n");
-  Shot("e2e_8_ended.png");
+  Shot("e2e_9_ended.png");
 }
 
 }  // namespace
