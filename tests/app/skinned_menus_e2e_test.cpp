@@ -336,6 +336,9 @@ TEST_F(SkinnedMenusE2E, BarByMouseAndKeyboardAppliesAnEntryAndTheTrayMenuEndsThe
   EXPECT_TRUE(driver::WaitFor(kWait, [&] { return driver::WindowText(edit) == entries[1]; }));
   EXPECT_TRUE(driver::WaitFor(kWait, [&] { return OpenPopup(pid) == nullptr; }));
   Shot("e2e_7_applied_by_keyboard.png");
+  // Alt alone opens the first drop-down as F10 does.
+  EXPECT_TRUE(RepeatUntil([&] { PressKey(VK_MENU); }, [&] { return dropDownUnder(0); })) << "Alt opened no drop-down";
+  ASSERT_TRUE(RepeatUntil([&] { PressKey(VK_ESCAPE); }, [&] { return OpenPopup(pid) == nullptr; }));
 
   // 3. The tray icon's menu, "退出": the program ends with 0 and the start value is back.
   ASSERT_NE(taskbar, nullptr) << "no taskbar on this desktop";
