@@ -93,6 +93,62 @@ TEST(SkinnedSystemMenu, RightClickOnTheCaptionAndAltSpaceOpenTheSkinnedSystemMen
   EXPECT_EQ(g_native_menu_loops, 0);
 }
 
+// Right presses on the caption that reached the MDI child's own procedure.
+int g_child_right_presses = 0;
+
+LRESULT CALLBACK ChildProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCRBUTTONDOWN && wp == HTCAPTION) ++g_child_right_presses;
+  return DefMDIChildProcA(w, msg, wp, lp);
+}
+
+// A right click on an MDI child's caption is left to the child's own handling (its native system
+// menu); the skinned one is not built.
+TEST(SkinnedSystemMenu, RightClickOnAnMdiChildCaptionStaysNative) {
+  fw::UniqueHwnd frame(MakeWindow(kMainStyle | WS_CLIPCHILDREN, false));
+  CLIENTCREATESTRUCT ccs{nullptr, 1000};
+  HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 400, 260,
+                                frame.get(), nullptr, GetModuleHandleA(nullptr), &ccs);
+  ASSERT_NE(client, nullptr);
+  static const ATOM childClass = [] {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ChildProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = "CaptionTestMdiChild";
+    return RegisterClassA(&wc);
+  }();
+  ASSERT_NE(childClass, 0);
+  MDICREATESTRUCTA mcs{"CaptionTestMdiChild", "子窗口", GetModuleHandleA(nullptr), 10, 10, 260, 180,
+                       WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0};
+  HWND child = reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+  ASSERT_NE(child, nullptr);
+  auto form = std::make_unique<TWinSkinForm>(nullptr);
+  form->WindowHandle = child;
+  form->Attach(Data());
+  PostMessageA(child, skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+  Pump();
+  ASSERT_EQ(form->FormKind, skin::kFormMdiChild);
+  ASSERT_EQ(form->SkinState, skin::kSkinActive);
+  RECT r{};
+  GetWindowRect(child, &r);
+  const POINT caption{(r.left + r.right) / 2, r.top + form->Metrics().BorderTop / 2};
+  // Real input: the native handling of the press waits for the release.
+  SetForegroundWindow(frame.get());
+  Pump();
+  g_child_right_presses = 0;
+  WithProbe({}, [&] {
+    RealClick(caption, true);
+    PumpUntil([] { return g_child_right_presses > 0; }, 2000);
+    Pump();
+  });
+  EXPECT_EQ(g_child_right_presses, 1);
+  EXPECT_EQ(form->SystemMenuPopup(), nullptr);
+  form->Detach();
+  form.reset();
+  frame.reset();
+  Pump();
+}
+
 // A user's double click on the icon: the first click opens the system menu, the second, coming
 // while it is open, closes the window.
 TEST(SkinnedSystemMenu, RealDoubleClickOnTheIconClosesTheWindow) {
