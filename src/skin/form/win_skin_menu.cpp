@@ -3,6 +3,7 @@
 #include "skin/form/win_skin_menu.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "framework/menus.h"
 #include "skin/data/skin_data.h"
@@ -36,6 +37,42 @@ bool OldMenuPlatform() {
 UINT ItemCommand(const MENUITEMINFOA& mii) {
   if (mii.hSubMenu && mii.wID == static_cast<UINT>(reinterpret_cast<UINT_PTR>(mii.hSubMenu))) return 0;
   return mii.wID;
+}
+
+// One item of the window's menu as the bar shows it; nothing when the item cannot be read.
+struct BarItem {
+  HMENU SubMenu = nullptr;
+  UINT Command = 0;
+  bool Enabled = true;
+  std::wstring Caption;  // empty for owner-drawn, bitmap and separator items
+};
+
+std::optional<BarItem> ReadBarItem(HMENU menu, int pos) {
+  // The text buffer stays terminated whatever the item holds; owner-drawn and bitmap items
+  // carry no text.
+  char text[81] = {};
+  MENUITEMINFOA mii{};
+  mii.cbSize = sizeof(mii);
+  mii.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
+  mii.dwTypeData = text;
+  mii.cch = 80;
+  if (!GetMenuItemInfoA(menu, static_cast<UINT>(pos), TRUE, &mii)) return std::nullopt;
+  BarItem item;
+  item.SubMenu = mii.hSubMenu;
+  item.Command = ItemCommand(mii);
+  item.Enabled = (mii.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
+  if ((mii.fType & (MFT_OWNERDRAW | MFT_BITMAP | MFT_SEPARATOR)) == 0) {
+    text[80] = '\0';
+    item.Caption = WideFromAnsi(text);
+  }
+  return item;
+}
+
+void ApplyBarItem(const BarItem& item, TMenuBtn& b) {
+  b.SubMenu = item.SubMenu;
+  b.Command = item.Command;
+  b.ItemEnabled = item.Enabled;
+  b.Caption = item.Caption;
 }
 
 fw::UniqueFont MakeMenuFont() {
@@ -158,25 +195,12 @@ void TWinSkinMenu::Rebuild() {
     return;
   }
   for (int pos = 0; pos < count; ++pos) {
-    // The text buffer stays terminated whatever the item holds; owner-drawn and bitmap items
-    // carry no text.
-    char text[81] = {};
-    MENUITEMINFOA mii{};
-    mii.cbSize = sizeof(mii);
-    mii.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
-    mii.dwTypeData = text;
-    mii.cch = 80;
-    if (!GetMenuItemInfoA(MenuHandle, static_cast<UINT>(pos), TRUE, &mii)) continue;
+    const std::optional<BarItem> read = ReadBarItem(MenuHandle, pos);
+    if (!read) continue;
     TMenuBtn* b = AddButton();
     b->Index = pos;
-    b->SubMenu = mii.hSubMenu;
-    b->Command = ItemCommand(mii);
-    b->ItemEnabled = (mii.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
+    ApplyBarItem(*read, *b);
     b->Visible = true;
-    if ((mii.fType & (MFT_OWNERDRAW | MFT_BITMAP | MFT_SEPARATOR)) == 0) {
-      text[80] = '\0';
-      b->Caption = WideFromAnsi(text);
-    }
     fw::TMenuItem* item =
         FrameworkMenu && b->Command != 0 ? FrameworkMenu->FindItem(b->Command, fw::TFindItemKind::fkCommand) : nullptr;
     if (item) {
@@ -198,24 +222,13 @@ void TWinSkinMenu::RebuildFromMenu(HMENU menu) {
   FreeButtons();
   const int count = GetMenuItemCount(MenuHandle);
   for (int pos = 0; pos < count; ++pos) {
-    char text[81] = {};
-    MENUITEMINFOA mii{};
-    mii.cbSize = sizeof(mii);
-    mii.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_TYPE;
-    mii.dwTypeData = text;
-    mii.cch = 80;
-    if (!GetMenuItemInfoA(MenuHandle, static_cast<UINT>(pos), TRUE, &mii)) continue;
+    const std::optional<BarItem> read = ReadBarItem(MenuHandle, pos);
+    if (!read) continue;
     TMenuBtn* b = AddButton();
-    b->SubMenu = mii.hSubMenu;
-    b->Command = ItemCommand(mii);
-    b->ItemEnabled = (mii.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
-    if ((mii.fType & (MFT_OWNERDRAW | MFT_BITMAP | MFT_SEPARATOR)) == 0) {
-      text[80] = '\0';
-      b->Caption = WideFromAnsi(text);
-    }
+    ApplyBarItem(*read, *b);
     if (!b->Caption.empty() || !FrameworkMenu) continue;
-    fw::TMenuItem* item = mii.hSubMenu
-                              ? FrameworkMenu->FindItem(reinterpret_cast<UINT_PTR>(mii.hSubMenu), fw::TFindItemKind::fkHandle)
+    fw::TMenuItem* item = read->SubMenu
+                              ? FrameworkMenu->FindItem(reinterpret_cast<UINT_PTR>(read->SubMenu), fw::TFindItemKind::fkHandle)
                               : nullptr;
     if (!item && b->Command != 0) item = FrameworkMenu->FindItem(b->Command, fw::TFindItemKind::fkCommand);
     if (!item) continue;
