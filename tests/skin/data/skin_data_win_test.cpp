@@ -12,6 +12,7 @@
 #include "skin/data/skin_format.h"
 #include "skin/data/skin_win_fixture.h"
 #include "skin/data/skin_writer.h"
+#include "support/skin_test_support.h"
 
 namespace {
 
@@ -44,26 +45,18 @@ std::vector<std::string> BoxTexts(const std::function<void()>& action) {
   std::vector<std::string> seen;
   texts = &seen;
   UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM) -> BOOL {
-          char cls[16] = {};
-          GetClassNameA(w, cls, sizeof cls);
-          if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w)) return TRUE;
-          EnumChildWindows(
-              w,
-              [](HWND c, LPARAM) -> BOOL {
-                char ccls[16] = {}, text[256] = {};
-                GetClassNameA(c, ccls, sizeof ccls);
-                if (_stricmp(ccls, "Static") == 0 && GetWindowTextA(c, text, sizeof text) > 0)
-                  texts->push_back(text);
-                return TRUE;
-              },
-              0);
-          PostMessageA(w, WM_COMMAND, IDOK, 0);
-          return TRUE;
-        },
-        0);
+    for (HWND w : testsupport::VisibleThreadDialogs()) {
+      EnumChildWindows(
+          w,
+          [](HWND c, LPARAM) -> BOOL {
+            char ccls[16] = {}, text[256] = {};
+            GetClassNameA(c, ccls, sizeof ccls);
+            if (_stricmp(ccls, "Static") == 0 && GetWindowTextA(c, text, sizeof text) > 0) texts->push_back(text);
+            return TRUE;
+          },
+          0);
+      PostMessageA(w, WM_COMMAND, IDOK, 0);
+    }
   });
   action();
   KillTimer(nullptr, timer);

@@ -13,6 +13,7 @@
 #include "skin/form/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_pop_menu.h"
+#include "support/skin_test_support.h"
 
 namespace {
 
@@ -302,18 +303,12 @@ TEST_F(SkinWinTest, SkinAllBeforeAnyFormOnlyEnablesAndTheFormIsSkinnedWhenActiva
 HWND g_box = nullptr;
 bool g_boxSkinned = false;
 void CALLBACK LookAtBox(HWND, UINT, UINT_PTR, DWORD) {
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM) -> BOOL {
-        char cls[16] = {};
-        GetClassNameA(w, cls, sizeof cls);
-        if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w)) return TRUE;
-        g_box = w;
-        g_boxSkinned = skin::SkinManager() && skin::SkinManager()->FindFormSkin(w) != nullptr;
-        PostMessageA(w, WM_COMMAND, IDOK, 0);
-        return FALSE;
-      },
-      0);
+  const std::vector<HWND> boxes = testsupport::VisibleThreadDialogs();
+  if (boxes.empty()) return;
+  HWND w = boxes.front();
+  g_box = w;
+  g_boxSkinned = skin::SkinManager() && skin::SkinManager()->FindFormSkin(w) != nullptr;
+  PostMessageA(w, WM_COMMAND, IDOK, 0);
 }
 
 TEST_F(ActiveSkinTest, MessageBoxIsSeenByTheHookAndLetGo) {
@@ -401,15 +396,7 @@ TEST_F(ActiveSkinTest, MissingOrOlderSkinFileKeepsTheLookAndBlocksReskinning) {
 
   const std::string older = skintest::WriteArtifact("older2.skn", skin::WriteSkinFile(10000, {}));
   UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM) -> BOOL {
-          char cls[16] = {};
-          GetClassNameA(w, cls, sizeof cls);
-          if (std::strcmp(cls, "#32770") == 0 && IsWindowVisible(w)) PostMessageA(w, WM_COMMAND, IDOK, 0);
-          return TRUE;
-        },
-        0);
+    for (HWND w : testsupport::VisibleThreadDialogs()) PostMessageA(w, WM_COMMAND, IDOK, 0);
   });
   data->SetSkinFile(older);
   KillTimer(nullptr, timer);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "support/paths.h"
+#include "support/skin_test_support.h"
 
 namespace skintest {
 
@@ -16,9 +17,7 @@ fw::TApplication& App() {
   return *app;
 }
 
-std::string DistSkin(const char* fileName) {
-  return testsupport::EnvFolder("TALVIK_DIST_DIR") + "\\皮肤\\" + fileName;
-}
+std::string DistSkin(const char* fileName) { return testsupport::DistSkinPath(fileName); }
 std::string DefaultSkinPath() { return DistSkin("白兰_mxp1.skn"); }
 std::string SecondSkinPath() { return DistSkin("墨夜_dark.skn"); }
 
@@ -31,26 +30,9 @@ std::string WriteArtifact(const std::string& name, const std::vector<uint8_t>& b
   return path;
 }
 
-void Pump(DWORD ms) {
-  const DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(5);
-  } while (GetTickCount() - start < ms);
-}
+void Pump(DWORD ms) { testsupport::PumpMessages(ms); }
 
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > timeoutMs) return done();
-    Pump(20);
-  }
-  return true;
-}
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) { return testsupport::PumpUntil(done, timeoutMs); }
 
 std::unique_ptr<fw::TForm> ShowForm(int tag, const std::string& caption) {
   App();

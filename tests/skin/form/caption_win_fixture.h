@@ -19,8 +19,10 @@
 #include "skin/form/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_menu.h"
+#include "support/input.h"
 #include "support/paths.h"
 #include "support/screenshot.h"
+#include "support/skin_test_support.h"
 
 namespace captiontest {
 
@@ -30,7 +32,7 @@ using skin::TWinSysButton;
 inline skin::TSkinData* Data() {
   static skin::TSkinData* data = [] {
     auto* d = new skin::TSkinData(nullptr);
-    d->SetSkinFile(testsupport::EnvFolder("TALVIK_DIST_DIR") + "\\皮肤\\白兰_mxp1.skn");
+    d->SetSkinFile(testsupport::ProgramSkinPath());
     return d;
   }();
   return data;
@@ -186,22 +188,8 @@ inline int FramePixelsDiffering(HWND w, const TWinSysButton& b, int frame, int& 
   }
   return differ;
 }
-// Mouse input at an absolute screen point.
-inline INPUT MouseAt(POINT screen, DWORD flags) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  in.mi.dx = static_cast<LONG>((screen.x * 65535LL + w / 2) / (w > 1 ? w - 1 : 1));
-  in.mi.dy = static_cast<LONG>((screen.y * 65535LL + h / 2) / (h > 1 ? h - 1 : 1));
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-  return in;
-}
-
-inline void RealClick(POINT screen, bool right = false) {
-  INPUT in[2] = {MouseAt(screen, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
-                 MouseAt(screen, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
-  SendInput(2, in, sizeof(INPUT));
-}
+using testsupport::MouseAt;
+inline void RealClick(POINT screen, bool right = false) { testsupport::SendClick(screen, right); }
 
 
 // What the timer saw while the system menu was open.

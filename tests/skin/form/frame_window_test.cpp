@@ -14,6 +14,7 @@
 #include "skin/form/frame_paint_fixtures.h"
 #include "support/paths.h"
 #include "support/screenshot.h"
+#include "support/skin_test_support.h"
 
 namespace {
 
@@ -119,20 +120,6 @@ HWND MakeWindow(const wchar_t* title) {
                          360, 220, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-std::vector<uint8_t> ReadFileBytes(const std::string& path) {
-  std::vector<uint8_t> out;
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return out;
-  LARGE_INTEGER size{};
-  if (GetFileSizeEx(f, &size) && size.QuadPart > 0 && size.QuadPart < (64 << 20)) {
-    out.resize(static_cast<size_t>(size.QuadPart));
-    DWORD read = 0;
-    if (!ReadFile(f, out.data(), static_cast<DWORD>(out.size()), &read, nullptr) || read != out.size()) out.clear();
-  }
-  CloseHandle(f);
-  return out;
-}
-
 class FrameWindowTest : public ::testing::Test {
  protected:
   void TearDown() override {
@@ -208,8 +195,7 @@ TEST_F(FrameWindowTest, PaintedFrameOnTheScreen) {
 
 // The program's own skin on the same window, for the eye (skipped when the skin is not built).
 TEST_F(FrameWindowTest, ProgramSkinScreenshot) {
-  const std::string dist = testsupport::EnvFolder("TALVIK_DIST_DIR");
-  const std::vector<uint8_t> file = ReadFileBytes(dist + "\\皮肤\\白兰_mxp1.skn");
+  const std::vector<uint8_t> file = testsupport::ReadFileBytes(testsupport::ProgramSkinPath());
   if (file.empty()) GTEST_SKIP() << "program skin not built";
   skin::SkinDefinition s;
   ASSERT_EQ(skin::LoadSkinFile(file, s), skin::ReadStatus::Ok);

@@ -27,6 +27,7 @@
 #include "skin/form/win_skin_pop_menu.h"
 #include "support/paths.h"
 #include "support/screenshot.h"
+#include "support/skin_test_support.h"
 
 namespace {
 
@@ -43,17 +44,7 @@ fw::TApplication& App() {
   return *app;
 }
 
-void Pump(DWORD ms) {
-  const DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(5);
-  } while (GetTickCount() - start < ms);
-}
+void Pump(DWORD ms) { testsupport::PumpMessages(ms); }
 
 // A 16 x 16 image: a solid square in the middle, magenta (transparent) around it.
 fw::UniqueBitmap GlyphStrip() {
@@ -141,7 +132,7 @@ class PopupMenuTest : public ::testing::Test {
     skin::DestroySkinManager();
     data_ = std::make_unique<skin::TSkinData>(nullptr);
     data_->NotifyLoaded();
-    data_->SetSkinFile(testsupport::EnvFolder("TALVIK_DIST_DIR") + "\\皮肤\\白兰_mxp1.skn");
+    data_->SetSkinFile(testsupport::ProgramSkinPath());
     ASSERT_FALSE(data_->SkinEmpty());
     data_->SetActive(true);
     form_ = std::make_unique<TPopupTestForm>(fw::Application);
@@ -266,21 +257,7 @@ struct Shot {
   bool skinned = false;
 };
 
-HWND OpenMenuWindow() {
-  HWND found = nullptr;
-  EnumWindows(
-      [](HWND w, LPARAM out) -> BOOL {
-        char cls[16] = {};
-        GetClassNameA(w, cls, sizeof cls);
-        if (std::string(cls) == "#32768" && IsWindowVisible(w)) {
-          *reinterpret_cast<HWND*>(out) = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
+using testsupport::OpenMenuWindow;
 
 // Steps run by a timer inside the menu loop, one per tick once the menu window shows.
 std::vector<std::function<void()>> g_steps;

@@ -109,14 +109,7 @@ TEST(SkinnedSystemMenu, RightClickOnAnMdiChildCaptionStaysNative) {
   HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 400, 260,
                                 frame.get(), nullptr, GetModuleHandleA(nullptr), &ccs);
   ASSERT_NE(client, nullptr);
-  static const ATOM childClass = [] {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = ChildProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = "CaptionTestMdiChild";
-    return RegisterClassA(&wc);
-  }();
+  static const ATOM childClass = testsupport::RegisterTestClass("CaptionTestMdiChild", ChildProc);
   ASSERT_NE(childClass, 0);
   MDICREATESTRUCTA mcs{"CaptionTestMdiChild", "子窗口", GetModuleHandleA(nullptr), 10, 10, 260, 180,
                        WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0};

@@ -27,6 +27,7 @@
 #include "skin/form/win_skin_menu.h"
 #include "support/paths.h"
 #include "support/screenshot.h"
+#include "support/skin_test_support.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ using skin::TWinSkinForm;
 skin::TSkinData* Data() {
   static skin::TSkinData* data = [] {
     auto* d = new skin::TSkinData(nullptr);
-    d->SetSkinFile(testsupport::EnvFolder("TALVIK_DIST_DIR") + "\\皮肤\\白兰_mxp1.skn");
+    d->SetSkinFile(testsupport::ProgramSkinPath());
     return d;
   }();
   return data;
@@ -83,16 +84,8 @@ void Pump() {
 }
 
 HWND MakeWindow(DWORD style, HMENU menu = nullptr, DWORD exStyle = 0) {
-  static const ATOM cls = [] {
-    WNDCLASSA wc{};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = OwnProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = "SkinFormTestWindow";
-    return RegisterClassA(&wc);
-  }();
+  static const ATOM cls = testsupport::RegisterTestClass(
+      "SkinFormTestWindow", OwnProc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)), CS_DBLCLKS);
   HWND w = CreateWindowExA(exStyle, MAKEINTATOM(cls), "皮肤测试窗口", style, 100, 80, 420, 300, nullptr, menu,
                            GetModuleHandleA(nullptr), nullptr);
   ShowWindow(w, SW_SHOWNORMAL);
@@ -520,15 +513,30 @@ class TSkinTestForm : public fw::TForm {
 };
 FW_DEFINE_CLASS(TSkinTestForm, fw::TForm)
 
+// A form skin object of the test skin on the shown form, attached (not yet active); the test
+// detaches and deletes it.
+TWinSkinForm* AttachSkin(TSkinTestForm& form) {
+  auto* skinForm = new TWinSkinForm(&form);
+  skinForm->WindowHandle = form.Handle();
+  skinForm->AttachToForm(Data(), &form);
+  return skinForm;
+}
+
+// The same, then activated.
+TWinSkinForm* AttachActiveSkin(TSkinTestForm& form) {
+  TWinSkinForm* skinForm = AttachSkin(form);
+  SendMessageA(form.Handle(), skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
+  Pump();
+  return skinForm;
+}
+
 TEST(WinSkinForm, FrameworkFormSkinnedActiveAndInactiveThenGivenBack) {
   fwtest::App();
   TSkinTestForm form(fwtest::App());
   form.Show();
   Pump();
   HWND w = form.Handle();
-  auto* skinForm = new TWinSkinForm(&form);
-  skinForm->WindowHandle = w;
-  skinForm->AttachToForm(Data(), &form);
+  auto* skinForm = AttachSkin(form);
   EXPECT_EQ(form.Perform(skin::XM_QUERYSKIN, 0, skin::SkinSignature), skin::SkinSignature);
   EXPECT_EQ(form.Perform(skin::XM_QUERYSKIN, 0, 0), 1);
   PostMessageA(w, skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
@@ -584,9 +592,7 @@ TEST(WinSkinForm, EventsAndRefreshKeepTheClientSize) {
     events.push_back("after " + name);
   };
   form.SetColor(fw::clWhite);
-  auto* skinForm = new TWinSkinForm(&form);
-  skinForm->WindowHandle = w;
-  skinForm->AttachToForm(Data(), &form);
+  auto* skinForm = AttachSkin(form);
   ASSERT_EQ(events, std::vector<std::string>{"before TSkinTestForm"});
   SendMessageA(w, skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
   Pump();
@@ -634,11 +640,7 @@ TEST(WinSkinForm, PaintFrameToPaintsIntoTheCallersDc) {
   form.Show();
   Pump();
   HWND w = form.Handle();
-  auto* skinForm = new TWinSkinForm(&form);
-  skinForm->WindowHandle = w;
-  skinForm->AttachToForm(Data(), &form);
-  SendMessageA(w, skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
-  Pump();
+  auto* skinForm = AttachActiveSkin(form);
   const skin::Size size = WindowSize(w);
   skin::DibSection target(size);
   fw::UniqueMemDc dc(CreateCompatibleDC(nullptr));
@@ -754,11 +756,7 @@ TEST(WinSkinForm, AltCharacterRequestsTheMenuBarItemOfItsAccelerator) {
   form.Show();
   Pump();
   HWND w = form.Handle();
-  auto* skinForm = new TWinSkinForm(&form);
-  skinForm->WindowHandle = w;
-  skinForm->AttachToForm(Data(), &form);
-  SendMessageA(w, skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
-  Pump();
+  auto* skinForm = AttachActiveSkin(form);
   ASSERT_NE(skinForm->MenuBar, nullptr);
   ASSERT_EQ(skinForm->MenuBar->BarButtons.size(), 2u);
 
@@ -807,11 +805,7 @@ TEST(WinSkinForm, ChangedMainMenuRebuildsTheBar) {
   form.Show();
   Pump();
   HWND w = form.Handle();
-  auto* skinForm = new TWinSkinForm(&form);
-  skinForm->WindowHandle = w;
-  skinForm->AttachToForm(Data(), &form);
-  SendMessageA(w, skin::XM_ACTIVATESKIN, 0, skin::kActivateSkinParam);
-  Pump();
+  auto* skinForm = AttachActiveSkin(form);
   ASSERT_NE(skinForm->MenuBar, nullptr);
   RECT clientBefore{};
   GetClientRect(w, &clientBefore);
@@ -1015,14 +1009,7 @@ TEST(WinSkinForm, MdiFrameClientAndChild) {
   EXPECT_EQ(GetWindowLongA(client, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), 0);
   EXPECT_EQ(SendMessageA(client, skin::XM_REDRAWMDI, 0, 0), 0);
 
-  static const ATOM childClass = [] {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefMDIChildProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = "SkinFormTestMdiChild";
-    return RegisterClassA(&wc);
-  }();
+  static const ATOM childClass = testsupport::RegisterTestClass("SkinFormTestMdiChild", DefMDIChildProcA);
   ASSERT_NE(childClass, 0);
   MDICREATESTRUCTA mcs{"SkinFormTestMdiChild", "子窗口", GetModuleHandleA(nullptr), 10, 10, 200, 150,
                        WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0};

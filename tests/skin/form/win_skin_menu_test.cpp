@@ -19,8 +19,10 @@
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_menu.h"
 #include "skin/form/win_sys_button.h"
+#include "support/input.h"
 #include "support/paths.h"
 #include "support/screenshot.h"
+#include "support/skin_test_support.h"
 
 namespace {
 
@@ -73,39 +75,10 @@ LRESULT CALLBACK TestProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(w, msg, wp, lp);
 }
 
-void Pump(DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  do {
-    MSG m;
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&m);
-      DispatchMessageA(&m);
-    }
-    Sleep(5);
-  } while (static_cast<int32_t>(end - GetTickCount()) > 0);
-}
+void Pump(DWORD ms) { testsupport::PumpMessages(ms); }
 
-// Mouse input at an absolute screen point: the position travels with the input, so no stale
-// pointer motion can move it elsewhere.
-INPUT MouseAt(POINT screen, DWORD flags) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  in.mi.dx = static_cast<LONG>((screen.x * 65535LL + w / 2) / (w > 1 ? w - 1 : 1));
-  in.mi.dy = static_cast<LONG>((screen.y * 65535LL + h / 2) / (h > 1 ? h - 1 : 1));
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-  return in;
-}
-
-void MoveTo(POINT screen) {
-  INPUT in = MouseAt(screen, 0);
-  SendInput(1, &in, sizeof(INPUT));
-}
-
-void ClickAt(POINT screen) {
-  INPUT in[2] = {MouseAt(screen, MOUSEEVENTF_LEFTDOWN), MouseAt(screen, MOUSEEVENTF_LEFTUP)};
-  SendInput(2, in, sizeof(INPUT));
-}
+using testsupport::MoveTo;
+void ClickAt(POINT screen) { testsupport::SendClick(screen); }
 
 // Pumps until the condition holds or the time is up; answers the condition.
 template <class F>
@@ -192,15 +165,9 @@ struct Surface {
 class MenuBarTest : public testing::Test {
  protected:
   void SetUp() override {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = TestProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "MenuBarTestWindow";
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    RegisterClassA(&wc);
+    testsupport::RegisterTestClass("MenuBarTestWindow", TestProc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     window_ = CreateWindowExA(0, "MenuBarTestWindow", "menu bar", WS_OVERLAPPEDWINDOW, 100, 80, 420, 260, nullptr,
-                              BuildNativeMenu(), wc.hInstance, nullptr);
+                              BuildNativeMenu(), GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(window_, nullptr);
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
@@ -752,39 +719,18 @@ TEST_F(MenuBarPaintTest, HotButtonGetsAHilightFrameAndLosesIt) {
 }
 
 
-std::vector<uint8_t> ReadFileBytes(const std::string& path) {
-  std::vector<uint8_t> out;
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return out;
-  LARGE_INTEGER size{};
-  if (GetFileSizeEx(f, &size) && size.QuadPart > 0 && size.QuadPart < (64 << 20)) {
-    out.resize(static_cast<size_t>(size.QuadPart));
-    DWORD read = 0;
-    if (!ReadFile(f, out.data(), static_cast<DWORD>(out.size()), &read, nullptr) || read != out.size()) out.clear();
-  }
-  CloseHandle(f);
-  return out;
-}
-
 // The program's skin on a window with a native menu, through the form skin object: the bar is its
 // menu bar, the mouse reaches it through the skinned frame's hit test and non-client messages.
 class SkinnedMenuBarTest : public testing::Test {
  protected:
   void SetUp() override {
-    const std::string dist = testsupport::EnvFolder("TALVIK_DIST_DIR");
-    const std::vector<uint8_t> file = ReadFileBytes(dist + "\\皮肤\\白兰_mxp1.skn");
+    const std::vector<uint8_t> file = testsupport::ReadFileBytes(testsupport::ProgramSkinPath());
     if (file.empty()) GTEST_SKIP() << "program skin not built";
     data_ = std::make_unique<skin::TSkinData>(nullptr);
     ASSERT_EQ(skin::LoadSkinFile(file, data_->Skin()), skin::ReadStatus::Ok);
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = TestProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "SkinnedMenuBarWindow";
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    RegisterClassA(&wc);
+    testsupport::RegisterTestClass("SkinnedMenuBarWindow", TestProc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     window_ = CreateWindowExA(0, "SkinnedMenuBarWindow", "菜单栏", WS_OVERLAPPEDWINDOW, 120, 90, 480, 300, nullptr,
-                              BuildNativeMenu(), wc.hInstance, nullptr);
+                              BuildNativeMenu(), GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(window_, nullptr);
     native_ = GetMenu(window_);
     ShowWindow(window_, SW_SHOW);
