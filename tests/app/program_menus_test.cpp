@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/program_skin.h"
 #include "app/running_program.h"
 #include "skin/data/nine_slice.h"
 #include "skin/data/skin_data.h"
@@ -20,6 +21,7 @@
 #include "skin/form/win_skin_menu.h"
 #include "support/paths.h"
 #include "support/screenshot.h"
+#include "support/skin_test_support.h"
 
 namespace {
 
@@ -36,14 +38,7 @@ class ProgramMenus : public ::testing::Test {
  protected:
   void SetUp() override {
     P();
-    if (!app::Form1->SkinData1->Active() || app::Form1->SkinData1->SkinEmpty()) {
-      app::Form1->SkinData1->SetActive(false);
-      const std::string folder = app::Form1->Model.state.AppFolder;
-      app::Form1->Model.state.AppFolder = testsupport::EnvFolder("TALVIK_DIST_DIR");
-      app::Form1->huanpifuClick(nullptr);
-      app::Form1->Model.state.AppFolder = folder;
-    }
-    SetForegroundWindow(app::Form1->Handle());
+    apptest::SwitchProgramSkinOn();
     for (int i = 0; i < 250 && !(MainSkin() && MainSkin()->SkinState == skin::kSkinActive); ++i) Pump(20);
     ASSERT_NE(MainSkin(), nullptr);
     ASSERT_EQ(MainSkin()->SkinState, skin::kSkinActive);
@@ -52,21 +47,7 @@ class ProgramMenus : public ::testing::Test {
   const skin::SkinDefinition& Skin() const { return app::Form1->SkinData1->Skin(); }
 };
 
-HWND OpenMenuWindow() {
-  HWND found = nullptr;
-  EnumWindows(
-      [](HWND w, LPARAM out) -> BOOL {
-        char cls[16] = {};
-        GetClassNameA(w, cls, sizeof cls);
-        if (std::string(cls) == "#32768" && IsWindowVisible(w)) {
-          *reinterpret_cast<HWND*>(out) = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
+using testsupport::OpenMenuWindow;
 
 // What the screen showed of an open menu.
 struct Shot {

@@ -17,8 +17,10 @@
 #include "app/program_driver.h"
 #include "skin/data/skin_load.h"
 #include "skin/form/menu_bar_layout.h"
+#include "support/input.h"
 #include "support/paths.h"
 #include "support/screenshot.h"
+#include "support/skin_test_support.h"
 
 namespace {
 
@@ -31,21 +33,7 @@ constexpr int kEditMenu = 1;
 
 // ---- real input
 
-// Mouse input at an absolute screen point: the position travels with the input.
-INPUT MouseAt(POINT screen, DWORD flags) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  in.mi.dx = static_cast<LONG>((screen.x * 65535LL + w / 2) / (w > 1 ? w - 1 : 1));
-  in.mi.dy = static_cast<LONG>((screen.y * 65535LL + h / 2) / (h > 1 ? h - 1 : 1));
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-  return in;
-}
-
-void MoveTo(POINT p) {
-  INPUT in = MouseAt(p, 0);
-  SendInput(1, &in, sizeof in);
-}
+using testsupport::MoveTo;
 
 // A move, a pause for the window to see the pointer there, then press and release.
 void ClickAt(POINT p, bool right = false) {
@@ -53,9 +41,7 @@ void ClickAt(POINT p, bool right = false) {
   Sleep(60);
   MoveTo(p);
   Sleep(120);
-  INPUT in[2] = {MouseAt(p, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN),
-                 MouseAt(p, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP)};
-  SendInput(2, in, sizeof(INPUT));
+  testsupport::SendClick(p, right);
 }
 
 void PressKey(WORD vk) {
@@ -221,8 +207,8 @@ class SkinnedMenusE2E : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(folder.ok()) << folder.path();
     ASSERT_TRUE(CreateDirectoryA(folder.File("皮肤").c_str(), nullptr));
-    const std::string skinFile = "\\皮肤\\白兰_mxp1.skn";
-    ASSERT_TRUE(CopyFileA((testsupport::EnvFolder("TALVIK_DIST_DIR") + skinFile).c_str(),
+    const std::string skinFile = testsupport::ProgramSkinInFolder();
+    ASSERT_TRUE(CopyFileA(testsupport::ProgramSkinPath().c_str(),
                           (folder.path() + skinFile).c_str(), FALSE));
     auto bytes = driver::ReadBytes(folder.path() + skinFile);
     ASSERT_TRUE(bytes.has_value());

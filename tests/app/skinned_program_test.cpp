@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/program_driver.h"
+#include "app/program_skin.h"
 #include "app/running_program.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_manage.h"
@@ -16,6 +17,7 @@
 #include "skin/form/win_skin_form.h"
 #include "support/paths.h"
 #include "support/screenshot.h"
+#include "support/skin_test_support.h"
 
 namespace {
 
@@ -41,16 +43,7 @@ class SkinnedProgram : public ::testing::Test {
  protected:
   void SetUp() override {
     P();
-    if (!app::Form1->SkinData1->Active() || app::Form1->SkinData1->SkinEmpty()) {
-      // The start found no skin beside the test, yet left Active on: it must go off first, or the
-      // command only loads the skin without starting it.
-      app::Form1->SkinData1->SetActive(false);
-      const std::string folder = app::Form1->Model.state.AppFolder;
-      app::Form1->Model.state.AppFolder = testsupport::EnvFolder("TALVIK_DIST_DIR");
-      app::Form1->huanpifuClick(nullptr);
-      app::Form1->Model.state.AppFolder = folder;
-    }
-    SetForegroundWindow(app::Form1->Handle());
+    apptest::SwitchProgramSkinOn();
     ASSERT_TRUE(PumpUntil([] { return Active(app::Form1->Handle()); }));
   }
 };
@@ -87,22 +80,16 @@ HWND g_box = nullptr;
 bool g_boxActive = false;
 int g_looks = 0;
 void CALLBACK LookAtBox(HWND, UINT, UINT_PTR, DWORD) {
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND w, LPARAM) -> BOOL {
-        char cls[16] = {};
-        GetClassNameA(w, cls, sizeof cls);
-        if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w)) return TRUE;
-        g_box = w;
-        // Give the box a few ticks to run its activation, then photograph and close it.
-        if (Active(w) || ++g_looks > 50) {
-          g_boxActive = Active(w);
-          testsupport::SaveScreenshotPng(w, testsupport::ArtifactPath("skinned_message_box.png"));
-          PostMessageA(w, WM_COMMAND, IDOK, 0);
-        }
-        return FALSE;
-      },
-      0);
+  const std::vector<HWND> boxes = testsupport::VisibleThreadDialogs();
+  if (boxes.empty()) return;
+  HWND w = boxes.front();
+  g_box = w;
+  // Give the box a few ticks to run its activation, then photograph and close it.
+  if (Active(w) || ++g_looks > 50) {
+    g_boxActive = Active(w);
+    testsupport::SaveScreenshotPng(w, testsupport::ArtifactPath("skinned_message_box.png"));
+    PostMessageA(w, WM_COMMAND, IDOK, 0);
+  }
 }
 
 TEST_F(SkinnedProgram, MessageBoxOfTheProgramIsSkinnedWhileItIsUp) {
@@ -124,7 +111,7 @@ TEST_F(SkinnedProgram, SecondSkinRefreshesAndSwitchingOffGivesTheWindowBack) {
   const std::string first = data->SkinFile();
   int changed = 0;
   data->OnSkinChanged = [&](fw::TObject*) { ++changed; };
-  data->SetSkinFile(testsupport::EnvFolder("TALVIK_DIST_DIR") + "\\皮肤\\墨夜_dark.skn");
+  data->SetSkinFile(testsupport::DistSkinPath("墨夜_dark.skn"));
   EXPECT_TRUE(PumpUntil([&] { return changed == 1; }));
   EXPECT_TRUE(Active(app::Form1->Handle()));
   Pump(300);
@@ -148,9 +135,8 @@ TEST(SkinnedRealProgram, StartsSkinnedSkinsItsMessageBoxAndEndsCleanly) {
   driver::AppFolder folder;
   ASSERT_TRUE(folder.ok()) << folder.path();
   ASSERT_TRUE(CreateDirectoryA(folder.File("皮肤").c_str(), nullptr));
-  const std::string skin = "\\皮肤\\白兰_mxp1.skn";
-  ASSERT_TRUE(CopyFileA((testsupport::EnvFolder("TALVIK_DIST_DIR") + skin).c_str(), (folder.path() + skin).c_str(),
-                        FALSE));
+  const std::string skin = testsupport::ProgramSkinInFolder();
+  ASSERT_TRUE(CopyFileA(testsupport::ProgramSkinPath().c_str(), (folder.path() + skin).c_str(), FALSE));
   ASSERT_TRUE(driver::WriteBytes(folder.File("set"), "1\r\n"));  // an empty list
   driver::Program program(folder);
   ASSERT_TRUE(program.started());
