@@ -94,18 +94,8 @@ Shot Photograph(HMENU menu, const std::string& file, const std::function<void()>
   return g_shot;
 }
 
-Colour At(const common::Image24& img, int x, int y) {
-  if (x < 0 || y < 0 || x >= img.width || y >= img.height) return -1;
-  const uint8_t* p = img.Pixel(x, y);
-  return skin::Rgb(p[2], p[1], p[0]);
-}
-
-int Count(const common::Image24& img, const RECT& r, Colour c) {
-  int n = 0;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) n += At(img, x, y) == c;
-  return n;
-}
+Colour At(const common::Image24& img, int x, int y) { return testsupport::ColourAt(img, x, y); }
+int Count(const common::Image24& img, const RECT& r, Colour c) { return testsupport::CountColour(img, r, c); }
 
 void ExpectSkinnedWindow(const Shot& s, const skin::SkinDefinition& skin) {
   ASSERT_NE(s.window, nullptr) << "the menu never showed";

@@ -26,6 +26,19 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path) {
   return out;
 }
 
+skin::Colour ColourAt(const common::Image24& img, int x, int y) {
+  if (x < 0 || y < 0 || x >= img.width || y >= img.height) return -1;
+  const uint8_t* p = img.Pixel(x, y);
+  return skin::Rgb(p[2], p[1], p[0]);
+}
+
+int CountColour(const common::Image24& img, const RECT& r, skin::Colour c) {
+  int n = 0;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) n += ColourAt(img, x, y) == c;
+  return n;
+}
+
 HWND OpenMenuWindow() {
   HWND found = nullptr;
   EnumWindows(

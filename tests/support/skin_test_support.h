@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "common/image.h"
+#include "skin/data/colour.h"
+
 namespace testsupport {
 
 // Path of a skin in the application folder's "皮肤" (GBK at run time, as every narrow literal).
@@ -19,6 +22,11 @@ std::string ProgramSkinInFolder();
 
 // The whole file, or nothing when it cannot be read or is 64 MiB or more.
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
+
+// Colour of a pixel of a screenshot, or -1 outside it.
+skin::Colour ColourAt(const common::Image24& img, int x, int y);
+// How many pixels of the screenshot within r have colour c.
+int CountColour(const common::Image24& img, const RECT& r, skin::Colour c);
 
 // A visible popup-menu window ("#32768") on the desktop, or null.
 HWND OpenMenuWindow();

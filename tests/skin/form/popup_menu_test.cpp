@@ -297,18 +297,8 @@ Shot TakeShot(HMENU menu) {
   return s;
 }
 
-Colour At(const common::Image24& img, int x, int y) {
-  if (x < 0 || y < 0 || x >= img.width || y >= img.height) return -1;
-  const uint8_t* p = img.Pixel(x, y);
-  return skin::Rgb(p[2], p[1], p[0]);
-}
-
-int Count(const common::Image24& img, const RECT& r, Colour c) {
-  int n = 0;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) n += At(img, x, y) == c;
-  return n;
-}
+Colour At(const common::Image24& img, int x, int y) { return testsupport::ColourAt(img, x, y); }
+int Count(const common::Image24& img, const RECT& r, Colour c) { return testsupport::CountColour(img, r, c); }
 
 // The whole menu window composed from MenuBackground, as the popup skin paints it.
 skin::Bitmap ExpectedBackground(const skin::TSkinData& data, const RECT& window) {
