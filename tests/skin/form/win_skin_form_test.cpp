@@ -687,6 +687,15 @@ TEST(WinSkinForm, FormDestroyedWhileSkinned) {
   }
 }
 
+// A bar with one drop-down, 帮助(&H), holding 关于 (command 102).
+HMENU HelpMenu() {
+  HMENU menu = CreateMenu();
+  HMENU drop = CreatePopupMenu();
+  AppendMenuA(drop, MF_STRING, 102, "关于");
+  AppendMenuA(menu, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(drop), "帮助(&H)");
+  return menu;
+}
+
 // XM_OPENMENUAT opens the bar item at a screen point (the drop-down is tracked until it closes).
 UINT_PTR g_menuTimer = 0;
 TWinSkinForm* g_tracked = nullptr;
@@ -697,11 +706,7 @@ void CALLBACK CheckAndEndMenu(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 TEST(WinSkinForm, OpenMenuAtOpensTheBarItemAtThePoint) {
-  HMENU menu = CreateMenu();
-  HMENU drop = CreatePopupMenu();
-  AppendMenuA(drop, MF_STRING, 102, "关于");
-  AppendMenuA(menu, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(drop), "帮助(&H)");
-  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW, menu));
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW, HelpMenu()));
   auto form = Skin(w.get());
   ASSERT_NE(form->MenuBar, nullptr);
   ASSERT_EQ(form->MenuBar->BarButtons.size(), 1u);
@@ -894,11 +899,7 @@ TEST(WinSkinForm, LaterSubclasserKeepsItsChainAcrossDetachAndReattach) {
 void CALLBACK EndMenuSoon(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
 
 TEST(WinSkinForm, SystemCommandsFollowTheWindowStateAndKeyMenuOpensBarItems) {
-  HMENU menu = CreateMenu();
-  HMENU drop = CreatePopupMenu();
-  AppendMenuA(drop, MF_STRING, 102, "关于");
-  AppendMenuA(menu, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(drop), "帮助(&H)");
-  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW, menu));
+  fw::UniqueHwnd w(MakeWindow(WS_OVERLAPPEDWINDOW, HelpMenu()));
   auto form = Skin(w.get());
   ASSERT_NE(form->MenuBar, nullptr);
 
