@@ -62,11 +62,13 @@ attempt() {
 attempt "$@"
 rc=$?
 # Wine's X11 driver now and then dies on an X error of its own (a window gone under it) before the
-# program has done anything wrong; such a run says nothing about the program, so it is run once more.
-if [ $rc -ne 0 ] && grep -q "X Error of failed request" "$run/stderr" 2>/dev/null; then
-  echo "wine-run: Wine's X11 driver failed; running $1 once more" >&2
+# program has done anything wrong; such a run says nothing about the program, so it is run again (at
+# most twice more: on a loaded machine the same driver error has been seen twice in a row).
+for retry in 1 2; do
+  [ $rc -ne 0 ] && grep -q "X Error of failed request" "$run/stderr" 2>/dev/null || break
+  echo "wine-run: Wine's X11 driver failed; running $1 again ($retry)" >&2
   cleanup
   attempt "$@"
   rc=$?
-fi
+done
 exit $rc
