@@ -11,6 +11,7 @@
 #include "common/geometry.h"
 #include "framework/component.h"
 #include "framework/handles.h"
+#include "skin/form/caption_buttons.h"
 #include "skin/form/frame_geometry.h"
 
 namespace fw {
@@ -24,10 +25,11 @@ class TSkinData;
 class TWinSkinForm;
 class TWinSkinMenu;
 
-// States of a non-client object.
-constexpr int32_t kNCNormal = 1;
-constexpr int32_t kNCPressed = 2;
-constexpr int32_t kNCHot = 3;
+// States of a non-client object: the caption buttons' states, which the portable caption-button
+// rules read back.
+constexpr int32_t kNCNormal = kButtonNormal;
+constexpr int32_t kNCPressed = kButtonPressed;
+constexpr int32_t kNCHot = kButtonHot;
 
 // A non-client object of the frame: caption buttons and menu-bar buttons.
 struct TNCObject {
