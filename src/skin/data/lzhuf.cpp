@@ -81,11 +81,16 @@ inline void CopyMatch(uint8_t* dst, size_t dist, size_t len) {
                                             0x0000010000000001u, 0x0001000000000001u,
                                             0x0100000000000001u};
     static constexpr uint8_t kStep[8] = {0, 8, 8, 6, 8, 5, 6, 7};
-    uint64_t period = 0;
-    for (size_t k = 0; k < dist; ++k) period |= uint64_t(src[k]) << (8 * k);
-    const uint64_t pattern = period * kSpread[dist];  // copies do not overlap: no carries
+    // One 8-byte load; the bytes past the period lie at or after dst, inside the output buffer,
+    // and are masked off.
+    uint64_t period;
+    std::memcpy(&period, src, 8);
+    if constexpr (std::endian::native == std::endian::big) period = __builtin_bswap64(period);
+    period &= ~uint64_t(0) >> (64 - 8 * dist);
+    uint64_t pattern = period * kSpread[dist];  // copies do not overlap: no carries
+    if constexpr (std::endian::native == std::endian::big) pattern = __builtin_bswap64(pattern);
     uint8_t bytes[8];
-    for (int k = 0; k < 8; ++k) bytes[k] = static_cast<uint8_t>(pattern >> (8 * k));
+    std::memcpy(bytes, &pattern, 8);
     for (size_t k = 0; k < len; k += kStep[dist]) std::memcpy(dst + k, bytes, 8);
   }
 }

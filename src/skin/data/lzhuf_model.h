@@ -1,6 +1,7 @@
 #pragma once
 // The LZHUF parameters, position code tables and adaptive Huffman model shared by the decoder and
 // the encoder. Both sides must update the model identically, so there is exactly one copy of it.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -100,9 +101,8 @@ struct HuffmanModel {
     for (int i = 0, n = N_CHAR; n < T; i += 2, ++n) {
       const uint32_t f = freq[i] + freq[i + 1];
       freq[n] = f;
-      int k = n - 1;
-      while (f < freq[k]) --k;
-      ++k;
+      // After the last node not heavier than f: freq[0..n-1] is sorted.
+      const int k = static_cast<int>(std::upper_bound(freq, freq + n, f) - freq);
       std::memmove(&freq[k + 1], &freq[k], sizeof(freq[0]) * static_cast<size_t>(n - k));
       freq[k] = f;
       std::memmove(&son[k + 1], &son[k], sizeof(son[0]) * static_cast<size_t>(n - k));
