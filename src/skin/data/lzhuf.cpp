@@ -96,7 +96,8 @@ inline void CopyMatch(uint8_t* dst, size_t dist, size_t len) {
 }
 
 // The first kTopBits levels of the tree as a table: the next kTopBits input bits give the
-// positions passed from the root, up to the first leaf or kTopBits deep. Rebuilt when a move
+// positions passed from the root, up to the first leaf or kTopBits deep, then kDummy (the model
+// update walks these levels without a loop). Rebuilt when a move
 // touches a position it was built through; moves near the root are rare.
 constexpr unsigned kTopBits = 5;
 struct TopEntry {
@@ -117,7 +118,7 @@ void FillTop(lzh::HuffmanModel& m, TopEntry* table) {
       m.watched[x] |= static_cast<uint8_t>(inner);
       x = inner ? s + ((i >> (kTopBits - 1 - level)) & 1) : x;
       depth += inner;
-      e.path[level] = static_cast<uint16_t>(x);
+      e.path[level] = static_cast<uint16_t>(inner ? x : lzh::HuffmanModel::kDummy);
     }
     e.path[7] = static_cast<uint16_t>(depth);
   }
@@ -161,7 +162,7 @@ size_t TLZH::UnpackInto(std::span<const uint8_t> input, size_t count, uint8_t* o
       c = m.son[c];
     }
     c -= T;
-    m.UpdateAlongPath(c, path, depth);
+    m.UpdateAlongPath<kTopBits>(c, path, depth);
     if (c < 256) {
       out[n++] = static_cast<uint8_t>(c);
       continue;

@@ -60,8 +60,11 @@ inline constexpr detail::PositionTables kPositionTables = detail::MakePositionTa
 // Adaptive Huffman tree over N_CHAR symbols. Nodes are kept sorted by frequency; siblings sit at
 // node pairs (2m, 2m+1); son[] >= T marks a leaf (symbol son - T).
 struct HuffmanModel {
-  uint32_t freq[T + 4];      // freq[T..] are sentinels larger than any real frequency
-  uint32_t prnt[T + N_CHAR + 1]; // parents of nodes, at T + c the leaf node of symbol c; one spare
+  // A node that is counted but never moves: the root's parent, and what the decoder's path
+  // holds below a leaf, so that the update can walk a fixed number of levels.
+  static constexpr uint32_t kDummy = T + N_CHAR + 1;
+  uint32_t freq[kDummy + 2];  // freq[T..kDummy-1] are sentinels larger than any real frequency
+  uint32_t prnt[kDummy + 1];  // parents of nodes, at T + c the leaf node of symbol c; one spare
   static constexpr uint32_t kSpare = T + N_CHAR;
   uint32_t son[T];
   // Positions whose children a reader has copied elsewhere (the decoder's table of the top
@@ -80,8 +83,11 @@ struct HuffmanModel {
       son[j] = static_cast<uint32_t>(i);
       prnt[i] = prnt[i + 1] = static_cast<uint32_t>(j);
     }
-    freq[T] = freq[T + 1] = freq[T + 2] = freq[T + 3] = 0xFFFF;
-    prnt[R] = 0;
+    for (uint32_t i = T; i < kDummy; ++i) freq[i] = 0xFFFF;
+    freq[kDummy] = 0;  // may wrap: nothing is above the sentinel after it
+    freq[kDummy + 1] = 0xFFFFFFFF;
+    prnt[R] = kDummy;
+    prnt[kDummy] = kDummy;
     std::memset(watched, 0, sizeof watched);
     watched_moved = 1;
   }
@@ -123,38 +129,75 @@ struct HuffmanModel {
 
   // Update for a symbol whose leaf the decoder has just reached through path[0..depth-1] (the
   // nodes below the root, root side first). Until the first move the parents are exactly that
-  // path, so the walk up needs no parent loads; after a move it goes on from the new place.
+  // path, so the walk up needs no parent loads. path[0..kFixed-1] always exist (kDummy below a
+  // leaf): those levels are straight-line code, and the loop over the levels below them runs as
+  // often as the decoder's own walk, so it is rarely mispredicted.
+  template <unsigned kFixed>
   inline void UpdateAlongPath(uint32_t c, const uint16_t* path, unsigned depth) {
     if (freq[R] >= MAX_FREQ) {
       Update(c);
       return;
     }
-    for (unsigned i = depth; i-- > 0;) {
-      const uint32_t node = path[i];
-      const uint32_t k = ++freq[node];
-      if (k > freq[node + 1]) {
-        Climb(prnt[MoveUp(node, k)]);
-        return;
-      }
+    for (unsigned i = depth; i-- > kFixed;) {
+      if (!CountOnPath<kFixed>(path, i)) return;
+    }
+#pragma GCC unroll 16
+    for (unsigned i = 0; i < kFixed; ++i) {
+      if (!CountOnPath<kFixed>(path, kFixed - 1 - i)) return;
     }
     ++freq[R];  // the sentinel above it is never passed
   }
 
  private:
+  // One level of UpdateAlongPath; false once a move has taken the rest of the update off the path.
+  template <unsigned kFixed>
+  inline bool CountOnPath(const uint16_t* path, unsigned i) {
+    const uint32_t node = path[i];
+    const uint32_t k = ++freq[node];
+    if (k > freq[node + 1]) {
+      ClimbFrom<kFixed>(prnt[MoveUp(node, k)], i);
+      return false;
+    }
+    return true;
+  }
+
+  // Climbs from c, which nearly always has i nodes above it below the root: a counted loop, then
+  // kFixed + 1 straight-line steps (any past the root count kDummy). The end of the climb is thus
+  // known without waiting for the chain of parent loads.
+  template <unsigned kFixed>
+  inline void ClimbFrom(uint32_t c, unsigned i) {
+    for (; i > kFixed; --i) c = Step(c);
+#pragma GCC unroll 16
+    for (unsigned j = 0; j <= kFixed; ++j) c = Step(c);
+    if (c != kDummy) Climb(c);  // c was deeper than the node it replaced
+  }
+
+  inline uint32_t Step(uint32_t c) {
+    const uint32_t k = ++freq[c];
+    if (k > freq[c + 1]) c = MoveUp(c, k);
+    return prnt[c];
+  }
+
   // Node c has just reached frequency k, more than its right neighbour: exchange it with the
   // last node of lower frequency. Answers c's new place.
   inline uint32_t MoveUp(uint32_t c, uint32_t k) {
     uint32_t l = c + 2;
 #if defined(__SSE2__)
+    // 16 at a time: the block of equal frequencies ends within that in 99% of moves, so the
+    // loop rarely runs twice.
     const __m128i key = _mm_set1_epi32(static_cast<int>(k));
     for (;;) {
-      const __m128i f = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq[l]));
-      const int less = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmplt_epi32(f, key)));
-      if (less != 0xF) {
+      const __m128i* f = reinterpret_cast<const __m128i*>(&freq[l]);
+      const __m128i lo = _mm_packs_epi32(_mm_cmplt_epi32(_mm_loadu_si128(f), key),
+                                         _mm_cmplt_epi32(_mm_loadu_si128(f + 1), key));
+      const __m128i hi = _mm_packs_epi32(_mm_cmplt_epi32(_mm_loadu_si128(f + 2), key),
+                                         _mm_cmplt_epi32(_mm_loadu_si128(f + 3), key));
+      const int less = _mm_movemask_epi8(_mm_packs_epi16(lo, hi));
+      if (less != 0xFFFF) {
         l += static_cast<uint32_t>(__builtin_ctz(~less));
         break;
       }
-      l += 4;
+      l += 16;
     }
 #else
     while (k > freq[l]) ++l;
@@ -177,11 +220,8 @@ struct HuffmanModel {
 
   // Increments c and its ancestors up to the root, moving nodes up where they overtake.
   inline void Climb(uint32_t c) {
-    do {
-      const uint32_t k = ++freq[c];
-      if (k > freq[c + 1]) c = MoveUp(c, k);
-      c = prnt[c];
-    } while (c != 0);
+    do c = Step(c);
+    while (c != kDummy);
   }
 };
 
