@@ -81,6 +81,9 @@ int main(int argc, char** argv) {
       Row("decode default skin", n, real.size(), BestSecondsPerCall(5, [&] {
             lzh.UnpackInto(std::span<const uint8_t>(real).subspan(4), n, real_out.get());
           }));
+      Row("published decoder, default skin", n, real.size(), BestSecondsPerCall(3, [&] {
+            testing_lzh::ReferenceDecode(std::span<const uint8_t>(real).subspan(4), n);
+          }));
     } else {
       std::printf("default skin %s does not decode\n", real_path.c_str());
     }
