@@ -97,8 +97,8 @@ inline void CopyMatch(uint8_t* dst, size_t dist, size_t len) {
 
 // The first kTopBits levels of the tree as a table: the next kTopBits input bits give the
 // positions passed from the root, up to the first leaf or kTopBits deep, then kDummy (the model
-// update walks these levels without a loop). Rebuilt when a move
-// touches a position it was built through; moves near the root are rare.
+// update walks these levels without a loop). Rebuilt when a move touches a position it was built
+// through; moves near the root are rare.
 constexpr unsigned kTopBits = 5;
 struct TopEntry {
   uint16_t path[8];  // path[0..depth-1]; path[7] = depth
