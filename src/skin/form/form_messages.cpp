@@ -120,29 +120,19 @@ LRESULT TWinSkinForm::SecondTable(UINT msg, WPARAM wp, LPARAM lp, bool& handled)
     case WM_NCACTIVATE:
       IsActive = wp != 0;
       break;  // on to the third table
-    case WM_GETMINMAXINFO: {
-      auto alive = alive_;
-      const LRESULT r = PassOn(msg, wp, lp);
-      if (*alive) ReadWindowState();
-      return r;
-    }
+    case WM_GETMINMAXINFO:
+      return PassOnThen(msg, wp, lp, [this] { ReadWindowState(); });
     case WM_WINDOWPOSCHANGED:
       ReadWindowState();
       return PassOn(msg, wp, lp);
-    case WM_SETTEXT: {
+    case WM_SETTEXT:
       // The default handling draws a native caption at once; a foreign window has no form-object
       // handler to repaint it, so the skin's caption goes back on here.
-      auto alive = alive_;
-      const LRESULT r = PassOn(msg, wp, lp);
-      if (*alive && !FormControl && SkinState == kSkinActive) RepaintFrame();
-      return r;
-    }
-    case WM_SETICON: {
-      auto alive = alive_;
-      const LRESULT r = PassOn(msg, wp, lp);
-      if (*alive) BuildIconBitmap();
-      return r;
-    }
+      return PassOnThen(msg, wp, lp, [this] {
+        if (!FormControl && SkinState == kSkinActive) RepaintFrame();
+      });
+    case WM_SETICON:
+      return PassOnThen(msg, wp, lp, [this] { BuildIconBitmap(); });
     case WM_COMMAND:
       // Commands of the owner-drawn system menu arrive as WM_COMMAND: they become system commands.
       if (IsSystemMenuCommand(LOWORD(wp))) {

@@ -144,6 +144,14 @@ class TWinSkinForm : public fw::TComponent {
   LRESULT WindowProcedure(UINT msg, WPARAM wparam, LPARAM lparam);
   // The previous procedure's answer (CallWindowProcA/W by the window's character set).
   LRESULT PassOn(UINT msg, WPARAM wparam, LPARAM lparam);
+  // PassOn, then `then()` unless the handling below destroyed this object.
+  template <class Then>
+  LRESULT PassOnThen(UINT msg, WPARAM wparam, LPARAM lparam, Then then) {
+    auto alive = alive_;
+    const LRESULT r = PassOn(msg, wparam, lparam);
+    if (*alive) then();
+    return r;
+  }
 
   // Popup-menu items drawn by the skin: the handlers given to framework menu items and the painters
   // behind them and behind WM_MEASUREITEM / WM_DRAWITEM (form_menu_items.cpp).
