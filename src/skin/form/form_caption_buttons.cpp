@@ -7,12 +7,15 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_manage.h"
 #include "skin/form/caption_text.h"
+#include "skin/form/form_internal.h"
 #include "skin/form/frame_painter.h"
 #include "skin/form/skin_messages.h"
 #include "skin/form/win_skin_form.h"
 #include "skin/form/win_skin_menu.h"
 
 namespace skin {
+
+using form_detail::ToRECT;
 
 namespace {
 
@@ -34,8 +37,6 @@ Size BitmapSize(HBITMAP bitmap) {
   if (!bitmap || GetObject(bitmap, sizeof info, &info) == 0) return {};
   return {info.bmWidth, info.bmHeight};
 }
-
-RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // The skin data's picture of the application's icon, when the application has an icon at all (the
 // picture is made in any case, plain magenta without one).

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/wincontrol.h"
+#include "skin/data/img_util_win.h"
 #include "skin/data/skin_data.h"
 #include "skin/form/form_internal.h"
 #include "skin/form/frame_hit_test.h"
@@ -19,6 +20,7 @@ namespace skin {
 
 using form_detail::ToRECT;
 using form_detail::ToRect;
+using form_detail::WindowSize;
 
 namespace {
 
@@ -35,16 +37,7 @@ std::wstring WindowTextOf(HWND w, bool unicode) {
   const auto got = SendMessageA(w, WM_GETTEXT, kMaxText + 1, reinterpret_cast<LPARAM>(buffer.data()));
   const int bytes = static_cast<int>(std::clamp<LRESULT>(got, 0, kMaxText));
   if (bytes == 0) return {};
-  std::wstring text(static_cast<size_t>(bytes), L'\0');
-  const int chars = MultiByteToWideChar(CP_ACP, 0, buffer.data(), bytes, text.data(), bytes);
-  text.resize(static_cast<size_t>(std::max(0, chars)));
-  return text;
-}
-
-Size WindowSize(HWND w) {
-  RECT r{};
-  GetWindowRect(w, &r);
-  return {r.right - r.left, r.bottom - r.top};
+  return AnsiToWide(std::string_view(buffer.data(), static_cast<size_t>(bytes)));
 }
 
 }  // namespace

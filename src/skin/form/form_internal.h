@@ -16,4 +16,11 @@ wchar_t MessageChar(WPARAM code, bool unicodeWindow);
 inline common::Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 inline RECT ToRECT(const common::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
+// Outer size of a window, frame included.
+inline common::Size WindowSize(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
 }  // namespace skin::form_detail

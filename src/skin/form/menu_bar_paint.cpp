@@ -4,6 +4,7 @@
 
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_manage.h"
+#include "skin/form/form_internal.h"
 #include "skin/form/frame_painter.h"
 #include "skin/form/menu_bar_layout.h"
 #include "skin/form/win_skin_form.h"
@@ -12,12 +13,12 @@
 
 namespace skin {
 
+using form_detail::ToRECT;
+
 namespace {
 
 constexpr UINT kMeasureFlags = DT_CENTER | DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_NOCLIP;
 constexpr UINT kDrawFlags = DT_CENTER | DT_EXPANDTABS | DT_SINGLELINE;
-
-RECT ToRect(const common::Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // The MDI child's caption buttons the bar shows (Visibility 100) while that child is maximized.
 bool IsBarCaptionButton(const TWinSysButton& b) {
@@ -46,9 +47,9 @@ int32_t TWinSkinMenu::MdiButtonsLeft() const {
 void DrawCenteredText(HDC dc, const common::Rect& r, const std::wstring& text, bool enabled) {
   if (!dc || text.empty()) return;
   SetBkMode(dc, TRANSPARENT);
-  RECT box = ToRect(r);
+  RECT box = ToRECT(r);
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, kMeasureFlags);
-  RECT target = ToRect(CenteredTextBox(r, {box.right - box.left, box.bottom - box.top}));
+  RECT target = ToRECT(CenteredTextBox(r, {box.right - box.left, box.bottom - box.top}));
   if (!enabled) SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &target, kDrawFlags);
 }
@@ -69,7 +70,7 @@ void TWinSkinMenu::PaintBackground(HDC dc, const common::Rect& local) const {
     return;
   }
   fw::UniqueBrush brush(CreateSolidBrush(ColourOf(kScMenubar, COLOR_MENU)));
-  RECT r = ToRect(local);
+  RECT r = ToRECT(local);
   FillRect(dc, &r, brush.get());
 }
 
@@ -122,7 +123,7 @@ void TWinSkinMenu::PaintBar(HDC dc, const common::Rect& strip) {
 
 void TWinSkinMenu::DrawStateFrame(HDC dc, const common::Rect& r) const {
   fw::UniqueBrush frame(CreateSolidBrush(ColourOf(kScButtonHilight, COLOR_BTNHIGHLIGHT)));
-  RECT box = ToRect(r);
+  RECT box = ToRECT(r);
   FrameRect(dc, &box, frame.get());
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "framework/menus.h"
+#include "skin/data/img_util_win.h"
 #include "skin/data/skin_data.h"
 #include "skin/form/menu_bar_layout.h"
 #include "skin/form/win_skin_form.h"
@@ -13,15 +14,6 @@
 namespace skin {
 
 namespace {
-
-std::wstring WideFromAnsi(const std::string& text) {
-  if (text.empty()) return {};
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  if (n <= 0) return {};
-  std::wstring out(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
-  return out;
-}
 
 // Windows 95 and NT 4.0, and NT before version 5, keep their menu items in the framework only.
 bool OldMenuPlatform() {
@@ -63,7 +55,7 @@ std::optional<BarItem> ReadBarItem(HMENU menu, int pos) {
   item.Enabled = (mii.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
   if ((mii.fType & (MFT_OWNERDRAW | MFT_BITMAP | MFT_SEPARATOR)) == 0) {
     text[80] = '\0';
-    item.Caption = WideFromAnsi(text);
+    item.Caption = AnsiToWide(text);
   }
   return item;
 }
@@ -181,7 +173,7 @@ void TWinSkinMenu::Rebuild() {
       b->Visible = item->Visible();
       b->ItemEnabled = item->Enabled();
       b->Command = item->Command();
-      b->Caption = WideFromAnsi(item->Caption());
+      b->Caption = AnsiToWide(item->Caption());
       b->FrameworkItem = item;
       b->SubMenu = item->Count() > 0 ? item->Handle() : nullptr;
     }
@@ -204,7 +196,7 @@ void TWinSkinMenu::Rebuild() {
     fw::TMenuItem* item =
         FrameworkMenu && b->Command != 0 ? FrameworkMenu->FindItem(b->Command, fw::TFindItemKind::fkCommand) : nullptr;
     if (item) {
-      b->Caption = WideFromAnsi(item->Caption());
+      b->Caption = AnsiToWide(item->Caption());
       b->ItemEnabled = item->Enabled();
       b->FrameworkItem = item;
       b->SubMenu = item->Count() > 0 ? item->Handle() : nullptr;
@@ -232,7 +224,7 @@ void TWinSkinMenu::RebuildFromMenu(HMENU menu) {
                               : nullptr;
     if (!item && b->Command != 0) item = FrameworkMenu->FindItem(b->Command, fw::TFindItemKind::fkCommand);
     if (!item) continue;
-    b->Caption = WideFromAnsi(item->Caption());
+    b->Caption = AnsiToWide(item->Caption());
     b->ItemEnabled = item->Enabled();
     b->Command = item->Command();
     b->FrameworkItem = item;

@@ -6,9 +6,12 @@
 #include "skin/data/nine_slice.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_manage.h"
+#include "skin/form/form_internal.h"
 #include "skin/form/skin_messages.h"
 
 namespace skin {
+
+using form_detail::WindowSize;
 namespace {
 
 // The object behind a subclassed menu window, and the procedure it replaced (kept beside it so
@@ -28,12 +31,6 @@ bool Family9x() { return (GetVersion() & 0x80000000u) != 0; }
 bool ManagerActive() {
   TSkinManage* manager = SkinManager();
   return manager && manager->Enabled && manager->ManagerState != kManagerDestroying;
-}
-
-Size WindowSize(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.right - r.left, r.bottom - r.top};
 }
 
 }  // namespace
