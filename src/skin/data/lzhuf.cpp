@@ -97,31 +97,54 @@ inline void CopyMatch(uint8_t* dst, size_t dist, size_t len) {
 
 // The first kTopBits levels of the tree as a table: the next kTopBits input bits give the
 // positions passed from the root, up to the first leaf or kTopBits deep, then kDummy (the model
-// update walks these levels without a loop). Rebuilt when a move touches a position it was built
-// through; moves near the root are rare.
+// update walks these levels without a loop), and what the last position holds, so that a short
+// code is decoded with one load. Moves near the root are rare: the table is rebuilt when one
+// exchanges the children of a position it was built through, and only its last-position copies
+// are refreshed when a move reaches no further than those.
 constexpr unsigned kTopBits = 5;
 struct TopEntry {
-  uint16_t path[8];  // path[0..depth-1]; path[7] = depth
+  uint16_t path[8];  // path[0..depth-1]; path[6] = son of the last position; path[7] = depth
+};
+struct TopTable {
+  TopEntry entry[1u << kTopBits];
+  uint16_t last[1u << kTopBits];  // each entry's last position
 };
 
 // Walks every kTopBits-bit prefix from the root, stopping at a leaf; no branches on the tree's
 // shape, so a rebuild costs no mispredictions.
-void FillTop(lzh::HuffmanModel& m, TopEntry* table) {
+void FillTop(lzh::HuffmanModel& m, TopTable& table) {
   std::memset(m.watched, 0, sizeof m.watched);
   m.watched_moved = 0;
   for (uint32_t i = 0; i < (1u << kTopBits); ++i) {
-    TopEntry& e = table[i];
+    TopEntry& e = table.entry[i];
     uint32_t x = R, depth = 0;
     for (unsigned level = 0; level < kTopBits; ++level) {
       const uint32_t s = m.son[x];
       const uint32_t inner = s < static_cast<uint32_t>(T);
-      m.watched[x] |= static_cast<uint8_t>(inner);
+      m.watched[x] |= static_cast<uint8_t>(inner ? lzh::HuffmanModel::kWatchChildren : 0);
       x = inner ? s + ((i >> (kTopBits - 1 - level)) & 1) : x;
       depth += inner;
       e.path[level] = static_cast<uint16_t>(inner ? x : lzh::HuffmanModel::kDummy);
     }
+    e.path[6] = static_cast<uint16_t>(m.son[x]);
     e.path[7] = static_cast<uint16_t>(depth);
+    m.watched[x] |= lzh::HuffmanModel::kWatchContent;
+    table.last[i] = static_cast<uint16_t>(x);
   }
+}
+
+// Only the contents of last positions have moved: copies them again. False when a leaf above the
+// table's depth has given way to an inner node, which lengthens the paths through it.
+bool RefreshTopLeaves(lzh::HuffmanModel& m, TopTable& table) {
+  uint32_t deeper = 0;
+  for (uint32_t i = 0; i < (1u << kTopBits); ++i) {
+    TopEntry& e = table.entry[i];
+    const uint32_t s = m.son[table.last[i]];
+    deeper |= (s < static_cast<uint32_t>(T)) & (e.path[7] < kTopBits);
+    e.path[6] = static_cast<uint16_t>(s);
+  }
+  m.watched_moved = 0;
+  return deeper == 0;
 }
 
 }  // namespace
@@ -140,7 +163,7 @@ size_t TLZH::UnpackInto(std::span<const uint8_t> input, size_t count, uint8_t* o
   m.Start();
   BitInput bits(input);
   uint16_t path[T + 8];
-  TopEntry top[1u << kTopBits];
+  TopTable top;
   const auto& tables = lzh::kPositionTables;
   size_t n = 0;
   while (n < count) {
@@ -148,12 +171,14 @@ size_t TLZH::UnpackInto(std::span<const uint8_t> input, size_t count, uint8_t* o
     // Walk from the root, remembering the path for the model update. The tree stays a Huffman
     // tree of total weight <= 0x8000, so codes have at most 22 bits; the refill check keeps even
     // a deeper walk inside the buffer, and the path has room for every node.
-    if (m.watched_moved) FillTop(m, top);
-    const TopEntry& e = top[bits.Peek(kTopBits)];
+    if (m.watched_moved) {
+      if ((m.watched_moved & lzh::HuffmanModel::kWatchChildren) || !RefreshTopLeaves(m, top)) FillTop(m, top);
+    }
+    const TopEntry& e = top.entry[bits.Peek(kTopBits)];
     std::memcpy(path, e.path, sizeof e.path);
     unsigned depth = e.path[7];
     bits.Skip(depth);
-    uint32_t c = m.son[path[depth - 1]];
+    uint32_t c = e.path[6];
     while (c < static_cast<uint32_t>(T)) {
       if (__builtin_expect(bits.bits() == 0, 0)) bits.Refill();
       c += bits.Bit();

@@ -67,8 +67,10 @@ struct HuffmanModel {
   uint32_t prnt[kDummy + 1];  // parents of nodes, at T + c the leaf node of symbol c; one spare
   static constexpr uint32_t kSpare = T + N_CHAR;
   uint32_t son[T];
-  // Positions whose children a reader has copied elsewhere (the decoder's table of the top
-  // levels); set when a move exchanges the children of one of them, or the tree is rebuilt.
+  // Positions a reader has copied elsewhere (the decoder's table of the top levels): the children
+  // of a position it walks through, or the content of one it stops at. watched_moved collects the
+  // marks of the positions that moves have exchanged; a rebuilt tree sets kWatchChildren.
+  static constexpr uint8_t kWatchChildren = 1, kWatchContent = 2;
   uint8_t watched[T];
   uint32_t watched_moved;
 
@@ -89,12 +91,12 @@ struct HuffmanModel {
     prnt[R] = kDummy;
     prnt[kDummy] = kDummy;
     std::memset(watched, 0, sizeof watched);
-    watched_moved = 1;
+    watched_moved = kWatchChildren;
   }
 
   // Halves the leaf frequencies and rebuilds the tree from them.
   void Reconstruct() {
-    watched_moved = 1;
+    watched_moved = kWatchChildren;
     int j = 0;
     for (int i = 0; i < T; ++i) {
       if (son[i] >= static_cast<uint32_t>(T)) {
