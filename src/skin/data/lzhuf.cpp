@@ -65,33 +65,51 @@ class BitInput {
   unsigned bits_ = 0;
 };
 
-// Copies `len` bytes from `dist` bytes back, as if byte by byte (so a short distance repeats its
-// pattern). May write up to 15 bytes past dst + len.
-inline void CopyMatch(uint8_t* dst, size_t dist, size_t len) {
+// A match is written 64 bytes at a time, whatever its length (at most 60): no loop to mispredict.
+// It starts before the requested count, so the bytes past it stay inside the output slack.
+constexpr size_t kMatchWrite = 64;
+static_assert(kMatchWrite >= lzh::F && kLzhOutputSlack + 1 >= kMatchWrite);
+
+// Copies a match from `dist` bytes back, as if byte by byte (so a short distance repeats its
+// pattern), writing kMatchWrite bytes; later symbols overwrite the bytes past the match.
+inline void CopyMatch(uint8_t* dst, size_t dist) {
   const uint8_t* src = dst - dist;
   if (dist >= 16) {
-    for (size_t k = 0; k < len; k += 16) std::memcpy(dst + k, src + k, 16);
+#pragma GCC unroll 4
+    for (size_t k = 0; k < kMatchWrite; k += 16) std::memcpy(dst + k, src + k, 16);
   } else if (dist >= 8) {
-    for (size_t k = 0; k < len; k += 8) std::memcpy(dst + k, src + k, 8);
+#pragma GCC unroll 8
+    for (size_t k = 0; k < kMatchWrite; k += 8) std::memcpy(dst + k, src + k, 8);
   } else {
-    // Short periods (a 24-bit colour repeats every 3 bytes): spread the period over 8 bytes and
+    // Short periods (a 24-bit colour repeats every 3 bytes): spread the period over 16 bytes and
     // store that every whole number of periods.
     static constexpr uint64_t kSpread[8] = {0, 0x0101010101010101u, 0x0001000100010001u,
                                             0x0001000001000001u, 0x0000000100000001u,
                                             0x0000010000000001u, 0x0001000000000001u,
                                             0x0100000000000001u};
-    static constexpr uint8_t kStep[8] = {0, 8, 8, 6, 8, 5, 6, 7};
+    static constexpr uint8_t kStep[8] = {0, 16, 16, 15, 16, 15, 12, 14};
     // One 8-byte load; the bytes past the period lie at or after dst, inside the output buffer,
     // and are masked off.
     uint64_t period;
     std::memcpy(&period, src, 8);
     if constexpr (std::endian::native == std::endian::big) period = __builtin_bswap64(period);
-    period &= ~uint64_t(0) >> (64 - 8 * dist);
-    uint64_t pattern = period * kSpread[dist];  // copies do not overlap: no carries
-    if constexpr (std::endian::native == std::endian::big) pattern = __builtin_bswap64(pattern);
-    uint8_t bytes[8];
-    std::memcpy(bytes, &pattern, 8);
-    for (size_t k = 0; k < len; k += kStep[dist]) std::memcpy(dst + k, bytes, 8);
+    const uint64_t mask = ~uint64_t(0) >> (64 - 8 * dist);
+    period &= mask;
+    // Bytes 8..15 of the pattern begin (8 mod dist) bytes into the period.
+    const unsigned turn = 8 % static_cast<unsigned>(dist);
+    const uint64_t turned = ((period >> (8 * turn)) | (period << (8 * (dist - turn)))) & mask;
+    uint64_t lo = period * kSpread[dist], hi = turned * kSpread[dist];  // no carries: copies do not overlap
+    if constexpr (std::endian::native == std::endian::big) {
+      lo = __builtin_bswap64(lo);
+      hi = __builtin_bswap64(hi);
+    }
+    uint8_t bytes[16];
+    std::memcpy(bytes, &lo, 8);
+    std::memcpy(bytes + 8, &hi, 8);
+    const size_t step = kStep[dist];
+    static_assert(4 * 12 + 16 >= kMatchWrite, "five stores of the shortest step cover the write");
+#pragma GCC unroll 5
+    for (size_t k = 0; k < 5; ++k) std::memcpy(dst + k * step, bytes, 16);
   }
 }
 
@@ -118,6 +136,7 @@ void FillTop(lzh::HuffmanModel& m, TopTable& table) {
   for (uint32_t i = 0; i < (1u << kTopBits); ++i) {
     TopEntry& e = table.entry[i];
     uint32_t x = R, depth = 0;
+#pragma GCC unroll 8
     for (unsigned level = 0; level < kTopBits; ++level) {
       const uint32_t s = m.son[x];
       const uint32_t inner = s < static_cast<uint32_t>(T);
@@ -201,7 +220,7 @@ size_t TLZH::UnpackInto(std::span<const uint8_t> input, size_t count, uint8_t* o
     const size_t len = c - 255 + lzh::THRESHOLD;
     const size_t dist = p + 1;
     if (__builtin_expect(dist <= n, 1)) {
-      CopyMatch(out + n, dist, len);
+      CopyMatch(out + n, dist);
     } else {
       // Reaches back into the ring as it was before any output.
       for (size_t k = 0; k < len; ++k) {

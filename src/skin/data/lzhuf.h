@@ -23,8 +23,8 @@ inline constexpr const char* kLzhNoMemoryText = "LZH : Cannot get memory for dic
 
 // A match is copied whole, so the decoder may produce up to 59 bytes more than asked.
 inline constexpr size_t kLzhMaxOverrun = lzh::F - 1;
-// Room beyond the requested count that UnpackInto needs in its output buffer (overrun plus the
-// width of one wide copy).
+// Room beyond the requested count that UnpackInto needs in its output buffer: a match begun
+// before the count is written 64 bytes wide.
 inline constexpr size_t kLzhOutputSlack = 80;
 
 // The most bytes a compressed stream of `compressed_bytes` bytes can produce before the decoder
