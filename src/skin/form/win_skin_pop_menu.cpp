@@ -12,6 +12,7 @@
 namespace skin {
 
 using form_detail::WindowSize;
+
 namespace {
 
 // The object behind a subclassed menu window, and the procedure it replaced (kept beside it so
