@@ -1,7 +1,7 @@
 # Talvik软件安装路径修改器 — build and test entry points. See README.md.
 #   make run    install what is missing, build, start the program under Wine
 #   make test   install what is missing, build every tree, run every test
-#   make bench  benchmarks (native, Release)        make fuzz  libFuzzer targets (FUZZ_SECONDS each)
+#   make bench  benchmarks (native, built as the program is)        make fuzz  libFuzzer targets (FUZZ_SECONDS each)
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 BUILD := build
@@ -44,7 +44,7 @@ run: win64
 	@tools/run-program.sh
 
 bench: deps
-	@cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(BUILD)/bench $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD)/bench -j$(JOBS) -- --no-print-directory
 	@tools/run-benches.sh $(BUILD)/bench
 

@@ -156,6 +156,7 @@ void FillTop(lzh::HuffmanModel& m, TopTable& table) {
 // table's depth has given way to an inner node, which lengthens the paths through it.
 bool RefreshTopLeaves(lzh::HuffmanModel& m, TopTable& table) {
   uint32_t deeper = 0;
+#pragma GCC unroll 32  // straight-line: no loop exit to mispredict
   for (uint32_t i = 0; i < (1u << kTopBits); ++i) {
     TopEntry& e = table.entry[i];
     const uint32_t s = m.son[table.last[i]];
