@@ -1,7 +1,8 @@
 # Talvik软件安装路径修改器 — build and test entry points. See README.md.
 #   make run    install what is missing, build, start the program under Wine
 #   make test   install what is missing, build every tree, run every test
-#   make bench  benchmarks (native, built as the program is)        make fuzz  libFuzzer targets (FUZZ_SECONDS each)
+#   make bench  benchmarks (native, built with the program's own flags)
+#   make fuzz   libFuzzer targets (FUZZ_SECONDS each)
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 BUILD := build
