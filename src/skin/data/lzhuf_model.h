@@ -1,7 +1,6 @@
 #pragma once
 // The LZHUF parameters, position code tables and adaptive Huffman model shared by the decoder and
 // the encoder. Both sides must update the model identically, so there is exactly one copy of it.
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -94,8 +93,9 @@ struct HuffmanModel {
     watched_moved = kWatchChildren;
   }
 
-  // Halves the leaf frequencies and rebuilds the tree from them.
-  void Reconstruct() {
+  // Halves the leaf frequencies and rebuilds the tree from them. Runs once in thousands of
+  // symbols: kept out of line, so the callers' loops are laid out without it.
+  [[gnu::cold, gnu::noinline]] void Reconstruct() {
     watched_moved = kWatchChildren;
     int j = 0;
     for (int i = 0; i < T; ++i) {
@@ -105,17 +105,29 @@ struct HuffmanModel {
         ++j;
       }
     }
-    // Inner node n joins the pair (i, i + 1) and is inserted at its sorted place.
-    for (int i = 0, n = N_CHAR; n < T; i += 2, ++n) {
-      const uint32_t f = freq[i] + freq[i + 1];
-      freq[n] = f;
-      // After the last node not heavier than f: freq[0..n-1] is sorted.
-      const int k = static_cast<int>(std::upper_bound(freq, freq + n, f) - freq);
-      std::memmove(&freq[k + 1], &freq[k], sizeof(freq[0]) * static_cast<size_t>(n - k));
-      freq[k] = f;
-      std::memmove(&son[k + 1], &son[k], sizeof(son[0]) * static_cast<size_t>(n - k));
-      son[k] = static_cast<uint32_t>(i);
+    // Each inner node joins the next pair (i, i + 1) and goes after every node not heavier than
+    // it. Inner nodes come in order of weight, so the sorted array is a merge of two sorted
+    // queues, leaves and inner nodes, a leaf first where weights are equal: linear, not an
+    // insertion sort.
+    uint32_t leaf_freq[N_CHAR], leaf_son[N_CHAR], inner_freq[N_CHAR - 1];
+    std::memcpy(leaf_freq, freq, sizeof leaf_freq);
+    std::memcpy(leaf_son, son, sizeof leaf_son);
+    int leaves = 0, inners = 0, made = 0, placed = 0;
+    auto place_next = [&] {
+      if (leaves < N_CHAR && (inners == made || leaf_freq[leaves] <= inner_freq[inners])) {
+        freq[placed] = leaf_freq[leaves];
+        son[placed] = leaf_son[leaves++];
+      } else {
+        freq[placed] = inner_freq[inners];
+        son[placed] = static_cast<uint32_t>(2 * inners++);  // the m-th inner node joined (2m, 2m + 1)
+      }
+      ++placed;
+    };
+    for (int i = 0; made < N_CHAR - 1; i += 2) {
+      while (placed < i + 2) place_next();
+      inner_freq[made++] = freq[i] + freq[i + 1];
     }
+    while (placed < T) place_next();
     for (int i = 0; i < T; ++i) {
       const uint32_t k = son[i];
       prnt[k] = static_cast<uint32_t>(i);
