@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <cstring>
 #include <optional>
 
 namespace skin {
@@ -126,6 +127,17 @@ class Palette {
   std::vector<Colour> colours_;
 };
 
+// Fills one bitmap row from the colour of each stored pixel.
+template <typename ColourAt>
+void ConvertRow(int32_t w, uint8_t* q, ColourAt colourAt) {
+  for (int32_t x = 0; x < w; ++x, q += 3) {
+    const Colour c = colourAt(x);
+    q[0] = BlueOf(c);
+    q[1] = GreenOf(c);
+    q[2] = RedOf(c);
+  }
+}
+
 void DecodeRows(const Header& h, const Palette& pal, std::span<const uint8_t> data, Bitmap& out) {
   const int32_t w = out.Width(), rows = out.Height();
   const uint64_t stride = ((static_cast<uint64_t>(w) * h.bitCount + 31) / 32) * 4;
@@ -141,29 +153,26 @@ void DecodeRows(const Header& h, const Palette& pal, std::span<const uint8_t> da
   for (int32_t y = 0; y < rows; ++y) {
     const uint8_t* p = data.data() + stride * static_cast<uint64_t>(y);
     uint8_t* q = out.MutableRow(h.height < 0 ? y : rows - 1 - y);
-    for (int32_t x = 0; x < w; ++x, q += 3) {
-      Colour c = 0;
-      switch (h.bitCount) {
-        case 1: c = pal.At((p[x >> 3] >> (7 - (x & 7))) & 1); break;
-        case 4: c = pal.At((p[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xF); break;
-        case 8: c = pal.At(p[x]); break;
-        case 24: c = Rgb(p[x * 3 + 2], p[x * 3 + 1], p[x * 3]); break;
-        case 16: {
+    // The depth is the same for every pixel: chosen once a row, not once a pixel.
+    switch (h.bitCount) {
+      case 1: ConvertRow(w, q, [&](int32_t x) { return pal.At((p[x >> 3] >> (7 - (x & 7))) & 1); }); break;
+      case 4: ConvertRow(w, q, [&](int32_t x) { return pal.At((p[x >> 1] >> ((x & 1) ? 0 : 4)) & 0xF); }); break;
+      case 8: ConvertRow(w, q, [&](int32_t x) { return pal.At(p[x]); }); break;
+      case 24: std::memcpy(q, p, static_cast<size_t>(w) * 3); break;  // blue, green, red: as the bitmap keeps it
+      case 16:
+        ConvertRow(w, q, [&](int32_t x) {
           const uint32_t v = p[x * 2] | (uint32_t{p[x * 2 + 1]} << 8);
-          c = Rgb(ch[0].Extract(v), ch[1].Extract(v), ch[2].Extract(v));
-          break;
-        }
-        case 32: {
+          return Rgb(ch[0].Extract(v), ch[1].Extract(v), ch[2].Extract(v));
+        });
+        break;
+      case 32:
+        ConvertRow(w, q, [&](int32_t x) {
           const size_t at = static_cast<size_t>(x) * 4;
           const uint32_t v = p[at] | (uint32_t{p[at + 1]} << 8) | (uint32_t{p[at + 2]} << 16) |
                              (uint32_t{p[at + 3]} << 24);
-          c = Rgb(ch[0].Extract(v), ch[1].Extract(v), ch[2].Extract(v));
-          break;
-        }
-      }
-      q[0] = BlueOf(c);
-      q[1] = GreenOf(c);
-      q[2] = RedOf(c);
+          return Rgb(ch[0].Extract(v), ch[1].Extract(v), ch[2].Extract(v));
+        });
+        break;
     }
   }
 }

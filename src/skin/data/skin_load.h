@@ -22,9 +22,8 @@ class ReaderEntrySource : public SkinEntrySource {
 };
 
 // Loads the skin file into the skin objects. Anything but Ok leaves them untouched, with SkinEmpty
-// set. A file without
-// a definition loads as an empty one (every object takes its defaults). A broken picture throws
-// BmpError; SkinEmpty then stays true.
+// set. A file without a definition loads as an empty one (every object takes its defaults). A
+// broken picture throws BmpError; SkinEmpty then stays true.
 ReadStatus LoadSkinFile(std::span<const uint8_t> file, SkinDefinition& skin);
 
 }  // namespace skin
