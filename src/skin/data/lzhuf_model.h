@@ -97,41 +97,35 @@ struct HuffmanModel {
   // symbols: kept out of line, so the callers' loops are laid out without it.
   [[gnu::cold, gnu::noinline]] void Reconstruct() {
     watched_moved = kWatchChildren;
-    int j = 0;
-    for (int i = 0; i < T; ++i) {
-      if (son[i] >= static_cast<uint32_t>(T)) {
-        freq[j] = (freq[i] + 1) / 2;
-        son[j] = son[i];
-        ++j;
-      }
-    }
     // Each inner node joins the next pair (i, i + 1) and goes after every node not heavier than
     // it. Inner nodes come in order of weight, so the sorted array is a merge of two sorted
     // queues, leaves and inner nodes, a leaf first where weights are equal: linear, not an
-    // insertion sort.
-    uint32_t leaf_freq[N_CHAR], leaf_son[N_CHAR], inner_freq[N_CHAR - 1];
-    std::memcpy(leaf_freq, freq, sizeof leaf_freq);
-    std::memcpy(leaf_son, son, sizeof leaf_son);
-    int leaves = 0, inners = 0, made = 0, placed = 0;
-    auto place_next = [&] {
-      if (leaves < N_CHAR && (inners == made || leaf_freq[leaves] <= inner_freq[inners])) {
-        freq[placed] = leaf_freq[leaves];
-        son[placed] = leaf_son[leaves++];
-      } else {
-        freq[placed] = inner_freq[inners];
-        son[placed] = static_cast<uint32_t>(2 * inners++);  // the m-th inner node joined (2m, 2m + 1)
-      }
-      ++placed;
-    };
-    for (int i = 0; made < N_CHAR - 1; i += 2) {
-      while (placed < i + 2) place_next();
-      inner_freq[made++] = freq[i] + freq[i + 1];
+    // insertion sort. Leaves and inner nodes alternate unpredictably, so the choices are data,
+    // not branches; a sentinel ends each queue.
+    uint32_t leaf_freq[N_CHAR + 1], leaf_son[N_CHAR + 1], inner_freq[N_CHAR];
+    uint32_t leaves = 0;
+    for (int i = 0; i < T; ++i) {
+      const uint32_t s = son[i];
+      leaf_freq[leaves] = (freq[i] + 1) / 2;
+      leaf_son[leaves] = s;
+      leaves += s >= static_cast<uint32_t>(T);
     }
-    while (placed < T) place_next();
+    leaf_freq[N_CHAR] = 0xFFFFFFFF;
+    std::memset(inner_freq, 0xFF, sizeof inner_freq);  // an inner node not yet made is never taken
+    uint32_t next_leaf = 0, next_inner = 0, made = 0;
+    for (int placed = 0; placed < T; ++placed) {
+      const uint32_t lf = leaf_freq[next_leaf], nf = inner_freq[next_inner];
+      const bool leaf = lf <= nf;
+      freq[placed] = leaf ? lf : nf;
+      son[placed] = leaf ? leaf_son[next_leaf] : 2 * next_inner;  // the m-th inner node joined (2m, 2m + 1)
+      next_leaf += leaf;
+      next_inner += !leaf;
+      if (placed & 1) inner_freq[made++] = freq[placed - 1] + freq[placed];
+    }
     for (int i = 0; i < T; ++i) {
       const uint32_t k = son[i];
       prnt[k] = static_cast<uint32_t>(i);
-      if (k < static_cast<uint32_t>(T)) prnt[k + 1] = static_cast<uint32_t>(i);
+      prnt[k < static_cast<uint32_t>(T) ? k + 1 : kSpare] = static_cast<uint32_t>(i);
     }
   }
 
