@@ -54,8 +54,9 @@ class Bitmap {
     const uint8_t* p = Row(y) + static_cast<size_t>(x) * 3;
     return Rgb(p[2], p[1], p[0]);
   }
-  void SetPixel(int32_t x, int32_t y, Colour c) {
-    uint8_t* p = MutableRow(y) + static_cast<size_t>(x) * 3;
+  void SetPixel(int32_t x, int32_t y, Colour c) { StorePixel(MutableRow(y) + static_cast<size_t>(x) * 3, c); }
+  // Writes one colour as a stored pixel: blue, green, red.
+  static void StorePixel(uint8_t* p, Colour c) {
     p[0] = BlueOf(c);
     p[1] = GreenOf(c);
     p[2] = RedOf(c);

@@ -130,12 +130,7 @@ class Palette {
 // Fills one bitmap row from the colour of each stored pixel.
 template <typename ColourAt>
 void ConvertRow(int32_t w, uint8_t* q, ColourAt colourAt) {
-  for (int32_t x = 0; x < w; ++x, q += 3) {
-    const Colour c = colourAt(x);
-    q[0] = BlueOf(c);
-    q[1] = GreenOf(c);
-    q[2] = RedOf(c);
-  }
+  for (int32_t x = 0; x < w; ++x, q += 3) Bitmap::StorePixel(q, colourAt(x));
 }
 
 void DecodeRows(const Header& h, const Palette& pal, std::span<const uint8_t> data, Bitmap& out) {

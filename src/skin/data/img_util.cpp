@@ -13,11 +13,7 @@ void ReplaceMagenta(Bitmap& b, Colour colour) {
   for (int32_t y = 0; y < b.Height(); ++y) {
     uint8_t* p = b.MutableRow(y);
     for (int32_t x = 0; x < b.Width(); ++x, p += 3) {
-      if (p[0] == 255 && p[1] == 0 && p[2] == 255) {
-        p[0] = BlueOf(c);
-        p[1] = GreenOf(c);
-        p[2] = RedOf(c);
-      }
+      if (p[0] == 255 && p[1] == 0 && p[2] == 255) Bitmap::StorePixel(p, c);
     }
   }
 }
