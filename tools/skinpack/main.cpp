@@ -18,9 +18,9 @@ const Command kCommands[] = {
      RunUnpack},
     {"list", "IN.skn", "show the version and every entry with its size", RunList},
     {"check", "IN.skn",
-     "load IN.skn as the program does and list what is missing or odd (pictures not found or\n"
-     "      broken, frame counts that do not divide a picture, sections without a picture, colours\n"
-     "      not given, unused entries); exit 0 when clean, 1 with findings",
+     "load IN.skn as the program does and list what is missing or odd (damaged entry sizes,\n"
+     "      pictures not found or broken, frame counts that do not divide a picture, sections\n"
+     "      without a picture, colours not given, unused entries); exit 0 when clean, 1 with findings",
      RunCheck},
 };
 

@@ -63,10 +63,18 @@ class Checker {
       Add(Kind::Odd, where + ": not read, only names ending in lower-case .bmp are");
       return {};
     }
-    used_.insert(Lower(name));
+    const std::string entry = Lower(name);
+    used_.insert(entry);
     std::vector<uint8_t> bytes;
     if (!reader_.GetEntry(name, bytes)) {
-      Add(Kind::Missing, where + ": no entry " + Lower(name) + " in the skin file");
+      // The program treats all three alike, as no picture; the author needs to know which.
+      if (damaged_.count(entry)) {
+        Add(Kind::Error, where + ": entry " + entry + " has a damaged size");
+      } else if (std::count(reader_.Directory().begin(), reader_.Directory().end(), entry)) {
+        Add(Kind::Odd, where + ": entry " + entry + " is empty");
+      } else {
+        Add(Kind::Missing, where + ": no entry " + entry + " in the skin file");
+      }
       return {};
     }
     Bitmap b;
@@ -87,6 +95,20 @@ class Checker {
     }
   }
 
+  // Sizes that are negative or run past the entry data: the program reads such an entry as absent.
+  void DamagedEntries() {
+    for (size_t i = 0; i < reader_.EntryCount(); ++i) {
+      std::span<const uint8_t> bytes;
+      if (reader_.EntryBytes(i, bytes)) continue;
+      const std::string& name = reader_.Directory()[i];
+      damaged_.insert(name);
+      const int32_t size = reader_.EntrySizes()[i];
+      Add(Kind::Error, "entry " + std::to_string(i) + " (" + name + "): stored size " + std::to_string(size) +
+                           (size < 0 ? " is negative" : " runs past the entry data") +
+                           ", so the program reads it as absent");
+    }
+  }
+
   void UnusedEntries(const std::string& definitionName) {
     for (const std::string& entry : reader_.Directory()) {
       if (entry != definitionName && !used_.count(entry)) Add(Kind::Odd, "entry " + entry + " is not used");
@@ -96,7 +118,7 @@ class Checker {
  private:
   const TQuickIni& ini_;
   const TSkinReader& reader_;
-  std::set<std::string> used_;
+  std::set<std::string> used_, damaged_;
 };
 
 const TDataSkinObject* Slot(const SkinDefinition& d, std::string_view section) {
@@ -137,6 +159,7 @@ std::vector<SkinFinding> CheckSkin(std::span<const uint8_t> file) {
     ini.LoadFromStream(text);
   }
   Checker c(ini, reader);
+  c.DamagedEntries();
   if (definitionName.empty()) c.Add(Kind::Missing, "no definition entry (a name containing .ini): every part takes its default");
 
   SkinDefinition def;

@@ -1,7 +1,7 @@
 #pragma once
-// Checks a skin file the way the program loads it and lists what is missing or odd: pictures not
-// found or broken, frame counts that do not divide a picture, sections without a picture, colours
-// not given, entries nothing uses. For skin authors (skinpack check).
+// Checks a skin file the way the program loads it and lists what is missing or odd: damaged entry
+// sizes, pictures not found or broken, frame counts that do not divide a picture, sections without
+// a picture, colours not given, entries nothing uses. For skin authors (skinpack check).
 #include <cstdint>
 #include <span>
 #include <string>

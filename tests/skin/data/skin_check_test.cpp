@@ -6,7 +6,9 @@
 
 #include "bmp_files.h"
 #include "skin/data/skin_check.h"
+#include "skin/data/lzhuf_encoder.h"
 #include "skin/data/skin_format.h"
+#include "skin/data/skin_reader.h"
 #include "skin/data/skin_writer.h"
 #include "test_skin.h"
 
@@ -65,9 +67,38 @@ TEST(CheckSkin, EachFaultIsNamed) {
       {"unused entry", kCleanIni, {{"spare.bmp", Bmp24(Gradient(2, 2))}}, {"odd: entry spare.bmp is not used"}},
       {"frame count 0", std::string(kCleanIni) + "[Track]\nImage=s.bmp\n", {},
        {"odd: [Track] Image: frame count 0, drawn as one frame"}},
+      {"empty entry", std::string(kCleanIni) + "[Tabs]\nImage=e.bmp\n", {{"e.bmp", {}}},
+       {"odd: [Tabs] Image=e.bmp: entry e.bmp is empty"}},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Check(c.ini, c.extra), c.expected) << c.name;
+  }
+}
+
+// A stored size that is negative or runs past the entry data is named as such, not as a missing
+// entry, wherever the definition uses it.
+TEST(CheckSkin, DamagedEntrySizes) {
+  const std::string ini = std::string(kCleanIni) + "[Tabs]\nImage=x.bmp\n";
+  const skin::SkinEntries entries = {{"skin.ini", std::vector<uint8_t>(ini.begin(), ini.end())},
+                                     {"l.bmp", Bmp24(Gradient(4, 20))},
+                                     {"t.bmp", Bmp24(Gradient(20, 8))},
+                                     {"s.bmp", Bmp24(Gradient(40, 6))},
+                                     {"x.bmp", Bmp24(Gradient(2, 2))}};
+  std::vector<uint8_t> image = skin::BuildSkinImage(skin::kCurrentSkinVersion, entries);
+  skin::TSkinReader reader;
+  ASSERT_EQ(reader.ReadSkin(skin::LzhCompress(image)), skin::ReadStatus::Ok);
+  // The size table ends where the entry data begins; x.bmp is the last slot.
+  const size_t lastSize = image.size() - reader.EntryData().size() - 4;
+  const std::pair<int32_t, const char*> cases[] = {{-1, "-1 is negative"},
+                                                    {1 << 20, "1048576 runs past the entry data"}};
+  for (const auto& [size, says] : cases) {
+    for (int k = 0; k < 4; ++k) image[lastSize + k] = static_cast<uint8_t>(static_cast<uint32_t>(size) >> (8 * k));
+    std::vector<std::string> findings;
+    for (const auto& f : skin::CheckSkin(skin::LzhCompress(image))) findings.push_back(skin::FormatFinding(f));
+    const std::vector<std::string> expected = {
+        std::string("error: entry 4 (x.bmp): stored size ") + says + ", so the program reads it as absent",
+        "error: [Tabs] Image=x.bmp: entry x.bmp has a damaged size"};
+    EXPECT_EQ(findings, expected);
   }
 }
 
