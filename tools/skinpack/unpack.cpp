@@ -98,6 +98,9 @@ int RunList(const Args& args) {
     std::printf("%5zu %10" PRId32 "%s  %s\n", i, reader.EntrySizes()[i], ok ? "" : " (damaged)",
                 reader.Directory()[i].c_str());
   }
+  if (reader.IgnoredNames() > 0)
+    std::printf("%zu more directory names past the first %zu are ignored\n", reader.IgnoredNames(),
+                reader.EntryCount());
   return kOk;
 }
 

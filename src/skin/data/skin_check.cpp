@@ -95,8 +95,13 @@ class Checker {
     }
   }
 
-  // Sizes that are negative or run past the entry data: the program reads such an entry as absent.
-  void DamagedEntries() {
+  // Names past the size table, and sizes that are negative or run past the entry data (the
+  // program reads such an entry as absent).
+  void DirectoryFaults() {
+    if (reader_.IgnoredNames() > 0) {
+      Add(Kind::Odd, "the directory names " + std::to_string(reader_.EntryCount() + reader_.IgnoredNames()) +
+                         " entries; the program reads only the first " + std::to_string(kMaxSkinEntries));
+    }
     for (size_t i = 0; i < reader_.EntryCount(); ++i) {
       std::span<const uint8_t> bytes;
       if (reader_.EntryBytes(i, bytes)) continue;
@@ -159,7 +164,7 @@ std::vector<SkinFinding> CheckSkin(std::span<const uint8_t> file) {
     ini.LoadFromStream(text);
   }
   Checker c(ini, reader);
-  c.DamagedEntries();
+  c.DirectoryFaults();
   if (definitionName.empty()) c.Add(Kind::Missing, "no definition entry (a name containing .ini): every part takes its default");
 
   SkinDefinition def;

@@ -45,6 +45,7 @@ void TSkinReader::Clear() {
   image_.clear();
   image_.shrink_to_fit();
   data_offset_ = 0;
+  ignored_names_ = 0;
 }
 
 bool TSkinReader::Decompress(std::span<const uint8_t> source, std::vector<uint8_t>& target) {
@@ -94,6 +95,7 @@ ReadStatus TSkinReader::ReadSkin(std::span<const uint8_t> file) {
   version_ = version;
   directory_length_ = dir_length;
   reserved_ = reserved;
+  ignored_names_ = lines - directory.size();
   directory_ = std::move(directory);
   sizes_ = std::move(sizes);
   offsets_ = std::move(offsets);

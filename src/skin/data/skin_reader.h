@@ -43,6 +43,8 @@ class TSkinReader {
   // Lower-case entry names in file order; at most kMaxSkinEntries.
   const std::vector<std::string>& Directory() const { return directory_; }
   size_t EntryCount() const { return directory_.size(); }
+  // Directory lines past the first kMaxSkinEntries: they have sizes but no entry is read for them.
+  size_t IgnoredNames() const { return ignored_names_; }
   // Sizes as stored, one per directory name.
   const std::vector<int32_t>& EntrySizes() const { return sizes_; }
   // Everything from the end of the size table to the end of the expanded image.
@@ -64,6 +66,7 @@ class TSkinReader {
   std::vector<int64_t> offsets_;  // start of each entry in the entry data: sum of earlier sizes
   std::vector<uint8_t> image_;    // the expanded file; the entry data is its tail
   size_t data_offset_ = 0;
+  size_t ignored_names_ = 0;
 };
 
 }  // namespace skin

@@ -102,6 +102,26 @@ TEST(CheckSkin, DamagedEntrySizes) {
   }
 }
 
+// Names past the size table's 1001 slots are never read; the author hears of it.
+TEST(CheckSkin, DirectoryLongerThanTheSizeTable) {
+  const skin::SkinEntries entries = {{"skin.ini", std::vector<uint8_t>(kCleanIni, kCleanIni + sizeof kCleanIni - 1)}};
+  std::vector<uint8_t> image = skin::BuildSkinImage(skin::kCurrentSkinVersion, entries);
+  // 1004 names in all: 1003 more lines, and a zero size for each just after the first size.
+  const size_t dirStart = 16 + *skin::InformationBlockSize(skin::kCurrentSkinVersion);
+  const size_t dirLength = image[4] | image[5] << 8;
+  std::string more;
+  for (int i = 0; i < 1003; ++i) more += "pad" + std::to_string(i) + "\r\n";
+  image.insert(image.begin() + static_cast<ptrdiff_t>(dirStart + dirLength + 4), 4 * 1003, uint8_t{0});
+  image.insert(image.begin() + static_cast<ptrdiff_t>(dirStart + dirLength), more.begin(), more.end());
+  const size_t newLength = dirLength + more.size();
+  image[4] = static_cast<uint8_t>(newLength);
+  image[5] = static_cast<uint8_t>(newLength >> 8);
+  std::vector<std::string> findings;
+  for (const auto& f : skin::CheckSkin(skin::LzhCompress(image))) findings.push_back(skin::FormatFinding(f));
+  EXPECT_EQ(std::count(findings.begin(), findings.end(),
+                       "odd: the directory names 1004 entries; the program reads only the first 1001"), 1);
+}
+
 TEST(CheckSkin, BordersAndColoursNotGiven) {
   const auto findings = Check("[Personality]\nTop=t.bmp\nTopFrame=3\nmenuBar=m.bmp\n[Colours]\nButtonFace=1,1,1\n",
                                {{"m.bmp", Bmp24(Gradient(6, 5))}});

@@ -306,6 +306,9 @@ TEST(SkinReader, DirectoryBeyond1001LinesKeepsTheFirst1001) {
   EXPECT_EQ(Get(r, "e1000"), B("1000:e1000"));
   EXPECT_TRUE(Get(r, "e1001").empty());
   EXPECT_EQ(Get(r, "E0"), B("0:e0"));
+  EXPECT_EQ(r.IgnoredNames(), 4u);
+  ASSERT_EQ(r.ReadSkin(Named({"a"}).File()), skin::ReadStatus::Ok);
+  EXPECT_EQ(r.IgnoredNames(), 0u);
 }
 
 TEST(SkinReader, EachReadReplacesTheLastOne) {
