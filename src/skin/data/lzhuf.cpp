@@ -114,18 +114,24 @@ inline void CopyMatch(uint8_t* dst, size_t dist) {
 }
 
 // The first kTopBits levels of the tree as a table: the next kTopBits input bits give the
-// positions passed from the root, up to the first leaf or kTopBits deep, then kDummy (the model
-// update walks these levels without a loop), and what the last position holds, so that a short
+// positions passed from the root and the one they lead to, with what it holds, so that a short
 // code is decoded with one load. Moves near the root are rare: the table is rebuilt when one
-// exchanges the children of a position it was built through, and only its last-position copies
-// are refreshed when a move reaches no further than those.
+// exchanges the children of a position it was built through, and only the copies of what its
+// last positions hold are refreshed when a move reaches no further than those.
 constexpr unsigned kTopBits = 5;
 struct TopEntry {
-  uint16_t path[8];  // path[0..depth-1]; path[6] = son of the last position; path[7] = depth
+  // The inner positions passed below the root; kDummy from a leaf's position on, so that the
+  // model update counts these levels without a loop and the leaf, held apart, only once.
+  uint16_t passed[kTopBits];
+  uint16_t last;     // the leaf's position, or the inner position kTopBits deep
+  uint16_t content;  // what `last` holds
+  uint16_t depth;    // levels walked, up to kTopBits
 };
 struct TopTable {
   TopEntry entry[1u << kTopBits];
-  uint16_t last[1u << kTopBits];  // each entry's last position
+  // Each entry's last position once more, in one row for the refresh: reading them from the
+  // entries instead measured 4% slower, through the loop's code layout.
+  uint16_t last[1u << kTopBits];
 };
 
 // Walks every kTopBits-bit prefix from the root, stopping at a leaf; no branches on the tree's
@@ -143,10 +149,12 @@ void FillTop(lzh::HuffmanModel& m, TopTable& table) {
       m.watched[x] |= static_cast<uint8_t>(inner ? lzh::HuffmanModel::kWatchChildren : 0);
       x = inner ? s + ((i >> (kTopBits - 1 - level)) & 1) : x;
       depth += inner;
-      e.path[level] = static_cast<uint16_t>(inner ? x : lzh::HuffmanModel::kDummy);
+      const bool passed = inner && m.son[x] < static_cast<uint32_t>(T);
+      e.passed[level] = static_cast<uint16_t>(passed ? x : lzh::HuffmanModel::kDummy);
     }
-    e.path[6] = static_cast<uint16_t>(m.son[x]);
-    e.path[7] = static_cast<uint16_t>(depth);
+    e.last = static_cast<uint16_t>(x);
+    e.content = static_cast<uint16_t>(m.son[x]);
+    e.depth = static_cast<uint16_t>(depth);
     m.watched[x] |= lzh::HuffmanModel::kWatchContent;
     table.last[i] = static_cast<uint16_t>(x);
   }
@@ -160,8 +168,11 @@ bool RefreshTopLeaves(lzh::HuffmanModel& m, TopTable& table) {
   for (uint32_t i = 0; i < (1u << kTopBits); ++i) {
     TopEntry& e = table.entry[i];
     const uint32_t s = m.son[table.last[i]];
-    deeper |= (s < static_cast<uint32_t>(T)) & (e.path[7] < kTopBits);
-    e.path[6] = static_cast<uint16_t>(s);
+    const bool inner = s < static_cast<uint32_t>(T);
+    deeper |= inner & (e.depth < kTopBits);
+    e.content = static_cast<uint16_t>(s);
+    // A last position kTopBits deep is passed through while it holds an inner node.
+    e.passed[kTopBits - 1] = static_cast<uint16_t>(inner ? table.last[i] : lzh::HuffmanModel::kDummy);
   }
   m.watched_moved = 0;
   return deeper == 0;
@@ -195,19 +206,19 @@ size_t TLZH::UnpackInto(std::span<const uint8_t> input, size_t count, uint8_t* o
       if ((m.watched_moved & lzh::HuffmanModel::kWatchChildren) || !RefreshTopLeaves(m, top)) FillTop(m, top);
     }
     const TopEntry& e = top.entry[bits.Peek(kTopBits)];
-    std::memcpy(path, e.path, sizeof e.path);
-    unsigned depth = e.path[7];
+    unsigned depth = e.depth;
     bits.Skip(depth);
-    uint32_t c = e.path[6];
+    uint32_t leaf = e.last;
+    uint32_t c = e.content;
     while (c < static_cast<uint32_t>(T)) {
       if (__builtin_expect(bits.bits() == 0, 0)) bits.Refill();
-      c += bits.Bit();
-      path[depth] = static_cast<uint16_t>(c);
+      leaf = c + bits.Bit();
+      path[depth] = static_cast<uint16_t>(leaf);
       ++depth;
-      c = m.son[c];
+      c = m.son[leaf];
     }
     c -= T;
-    m.UpdateAlongPath<kTopBits>(c, path, depth);
+    m.UpdateAlongPath<kTopBits>(c, leaf, e.passed, path, depth);
     if (c < 256) {
       out[n++] = static_cast<uint8_t>(c);
       continue;

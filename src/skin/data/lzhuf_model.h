@@ -59,8 +59,9 @@ inline constexpr detail::PositionTables kPositionTables = detail::MakePositionTa
 // Adaptive Huffman tree over N_CHAR symbols. Nodes are kept sorted by frequency; siblings sit at
 // node pairs (2m, 2m+1); son[] >= T marks a leaf (symbol son - T).
 struct HuffmanModel {
-  // A node that is counted but never moves: the root's parent, and what the decoder's path
-  // holds below a leaf, so that the update can walk a fixed number of levels.
+  // A node that is counted but never moves: the root's parent, and what the decoder's table of
+  // the top levels holds from a leaf's level on, so that the update can count a fixed number of
+  // levels.
   static constexpr uint32_t kDummy = T + N_CHAR + 1;
   uint32_t freq[kDummy + 2];  // freq[T..kDummy-1] are sentinels larger than any real frequency
   uint32_t prnt[kDummy + 1];  // parents of nodes, at T + c the leaf node of symbol c; one spare
@@ -135,38 +136,46 @@ struct HuffmanModel {
     Climb(prnt[c + T]);
   }
 
-  // Update for a symbol whose leaf the decoder has just reached through path[0..depth-1] (the
-  // nodes below the root, root side first). Until the first move the parents are exactly that
-  // path, so the walk up needs no parent loads. path[0..kFixed-1] always exist (kDummy below a
-  // leaf): those levels are straight-line code, and the loop over the levels below them runs as
-  // often as the decoder's own walk, so it is rarely mispredicted.
+  // Update for symbol c, whose leaf the decoder has just reached at position `leaf` (depth levels
+  // below the root) through top[0..kFixed-1], the decoder's table of the top levels (kDummy from
+  // the leaf's level on), then path[kFixed..depth-2]. The leaf is counted from the register, not
+  // from a store just made. Until the first move the parents are exactly the path, so the walk up
+  // needs no parent loads. The top levels are straight-line code, and the loop over the levels
+  // below them runs as often as the decoder's own walk, so it is rarely mispredicted.
   template <unsigned kFixed>
-  inline void UpdateAlongPath(uint32_t c, const uint16_t* path, unsigned depth) {
+  inline void UpdateAlongPath(uint32_t c, uint32_t leaf, const uint16_t* top, const uint16_t* path,
+                              unsigned depth) {
     if (freq[R] >= MAX_FREQ) {
       Update(c);
       return;
     }
-    for (unsigned i = depth; i-- > kFixed;) {
-      if (!CountOnPath<kFixed>(path, i)) return;
+    // Count up the path until a node overtakes its right neighbour. Every level jumps to the one
+    // copy of the move and the climb after it: inlined at each level, they made the loop several
+    // times larger and slower.
+    uint32_t node = leaf, k;
+    unsigned i = depth - 1;
+    if (Overtakes(node, k)) goto move;
+    while (i > kFixed) {
+      node = path[--i];
+      if (Overtakes(node, k)) goto move;
     }
 #pragma GCC unroll 16
-    for (unsigned i = 0; i < kFixed; ++i) {
-      if (!CountOnPath<kFixed>(path, kFixed - 1 - i)) return;
+    for (unsigned j = 0; j < kFixed; ++j) {
+      i = kFixed - 1 - j;
+      node = top[i];
+      if (Overtakes(node, k)) goto move;
     }
     ++freq[R];  // the sentinel above it is never passed
+    return;
+  move:
+    ClimbFrom<kFixed>(prnt[MoveUp(node, k)], i);
   }
 
  private:
-  // One level of UpdateAlongPath; false once a move has taken the rest of the update off the path.
-  template <unsigned kFixed>
-  inline bool CountOnPath(const uint16_t* path, unsigned i) {
-    const uint32_t node = path[i];
-    const uint32_t k = ++freq[node];
-    if (k > freq[node + 1]) {
-      ClimbFrom<kFixed>(prnt[MoveUp(node, k)], i);
-      return false;
-    }
-    return true;
+  // Counts node; true when it now has to move, k being its new count.
+  inline bool Overtakes(uint32_t node, uint32_t& k) {
+    k = ++freq[node];
+    return k > freq[node + 1];
   }
 
   // Climbs from c, which nearly always has i nodes above it below the root: a counted loop, then
