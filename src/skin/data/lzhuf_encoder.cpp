@@ -12,7 +12,6 @@ namespace {
 
 using lzh::F;
 using lzh::N;
-using lzh::R;
 using lzh::T;
 using lzh::THRESHOLD;
 
@@ -144,7 +143,9 @@ struct Encoder {
   void EncodeChar(BitOutput& out, unsigned c) {
     uint64_t code = 0;
     unsigned depth = 0;
-    for (uint32_t k = model.prnt[c + T]; k != static_cast<uint32_t>(R); k = model.prnt[k], ++depth) {
+    // The root's children name kDummy as their parent.
+    constexpr uint32_t kAboveRoot = lzh::HuffmanModel::kDummy;
+    for (uint32_t k = model.prnt[c + T]; k != kAboveRoot; k = model.prnt[k], ++depth) {
       if (depth == 64) throw std::logic_error("LZH code longer than 64 bits");
       code |= uint64_t(k & 1u) << depth;  // an odd node is its parent's second son
     }

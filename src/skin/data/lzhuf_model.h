@@ -59,9 +59,9 @@ inline constexpr detail::PositionTables kPositionTables = detail::MakePositionTa
 // Adaptive Huffman tree over N_CHAR symbols. Nodes are kept sorted by frequency; siblings sit at
 // node pairs (2m, 2m+1); son[] >= T marks a leaf (symbol son - T).
 struct HuffmanModel {
-  // A node that is counted but never moves: the root's parent, and what the decoder's table of
-  // the top levels holds from a leaf's level on, so that the update can count a fixed number of
-  // levels.
+  // A node that is counted but never moves: the parent of the root and of its children, and what
+  // the decoder's table of the top levels holds from a leaf's level on, so that the update can
+  // count a fixed number of levels.
   static constexpr uint32_t kDummy = T + N_CHAR + 1;
   uint32_t freq[kDummy + 2];  // freq[T..kDummy-1] are sentinels larger than any real frequency
   uint32_t prnt[kDummy + 1];  // parents of nodes, at T + c the leaf node of symbol c; one spare
@@ -90,6 +90,7 @@ struct HuffmanModel {
     freq[kDummy + 1] = 0xFFFFFFFF;
     prnt[R] = kDummy;
     prnt[kDummy] = kDummy;
+    DetachRoot();
     std::memset(watched, 0, sizeof watched);
     watched_moved = kWatchChildren;
   }
@@ -128,12 +129,20 @@ struct HuffmanModel {
       prnt[k] = static_cast<uint32_t>(i);
       prnt[k < static_cast<uint32_t>(T) ? k + 1 : kSpare] = static_cast<uint32_t>(i);
     }
+    DetachRoot();
   }
+
+  // The root never moves, so it is counted at its fixed place, apart from the climbs, and they
+  // stop below it: the root's children name kDummy as their parent. Climbing through the root
+  // cost every move one more load in its chain of parents, and a count at a late-known address.
+  // No move writes these two parents: only the root has them as its sons.
+  void DetachRoot() { prnt[son[R]] = prnt[son[R] + 1] = kDummy; }
 
   // Counts one more occurrence of symbol c, keeping the nodes sorted by frequency.
   inline void Update(uint32_t c) {
     if (freq[R] >= MAX_FREQ) Reconstruct();
     Climb(prnt[c + T]);
+    ++freq[R];  // in either order: even uncounted, the root outweighs every node of the climb
   }
 
   // Update for symbol c, whose leaf the decoder has just reached at position `leaf` (depth levels
@@ -149,6 +158,7 @@ struct HuffmanModel {
       Update(c);
       return;
     }
+    ++freq[R];  // before its children: no child ever overtakes the root
     // Count up the path until a node overtakes its right neighbour. Every level jumps to the one
     // copy of the move and the climb after it: inlined at each level, they made the loop several
     // times larger and slower.
@@ -165,7 +175,6 @@ struct HuffmanModel {
       node = top[i];
       if (Overtakes(node, k)) goto move;
     }
-    ++freq[R];  // the sentinel above it is never passed
     return;
   move:
     ClimbFrom<kFixed>(prnt[MoveUp(node, k)], i);
@@ -179,13 +188,13 @@ struct HuffmanModel {
   }
 
   // Climbs from c, which nearly always has i nodes above it below the root: a counted loop, then
-  // kFixed + 1 straight-line steps (any past the root count kDummy). The end of the climb is thus
-  // known without waiting for the chain of parent loads.
+  // kFixed straight-line steps (any past the root's children count kDummy). The end of the climb
+  // is thus known without waiting for the chain of parent loads.
   template <unsigned kFixed>
   inline void ClimbFrom(uint32_t c, unsigned i) {
     for (; i > kFixed; --i) c = Step(c);
 #pragma GCC unroll 16
-    for (unsigned j = 0; j <= kFixed; ++j) c = Step(c);
+    for (unsigned j = 0; j < kFixed; ++j) c = Step(c);
     if (c != kDummy) Climb(c);  // c was deeper than the node it replaced
   }
 
