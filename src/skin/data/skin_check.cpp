@@ -67,13 +67,17 @@ class Checker {
     used_.insert(entry);
     std::vector<uint8_t> bytes;
     if (!reader_.GetEntry(name, bytes)) {
-      // The program treats all three alike, as no picture; the author needs to know which.
-      if (damaged_.count(entry)) {
-        Add(Kind::Error, where + ": entry " + entry + " has a damaged size");
-      } else if (std::count(reader_.Directory().begin(), reader_.Directory().end(), entry)) {
-        Add(Kind::Odd, where + ": entry " + entry + " is empty");
-      } else {
+      // The program treats all three alike, as no picture; the author needs to know which. The
+      // lookup reads the first entry of that name.
+      const auto& names = reader_.Directory();
+      const auto found = std::find(names.begin(), names.end(), entry);
+      std::span<const uint8_t> stored;
+      if (found == names.end()) {
         Add(Kind::Missing, where + ": no entry " + entry + " in the skin file");
+      } else if (!reader_.EntryBytes(static_cast<size_t>(found - names.begin()), stored)) {
+        Add(Kind::Error, where + ": entry " + entry + " has a damaged size");
+      } else {
+        Add(Kind::Odd, where + ": entry " + entry + " is empty");
       }
       return {};
     }
@@ -106,7 +110,6 @@ class Checker {
       std::span<const uint8_t> bytes;
       if (reader_.EntryBytes(i, bytes)) continue;
       const std::string& name = reader_.Directory()[i];
-      damaged_.insert(name);
       const int32_t size = reader_.EntrySizes()[i];
       Add(Kind::Error, "entry " + std::to_string(i) + " (" + name + "): stored size " + std::to_string(size) +
                            (size < 0 ? " is negative" : " runs past the entry data") +
@@ -123,7 +126,7 @@ class Checker {
  private:
   const TQuickIni& ini_;
   const TSkinReader& reader_;
-  std::set<std::string> used_, damaged_;
+  std::set<std::string> used_;
 };
 
 const TDataSkinObject* Slot(const SkinDefinition& d, std::string_view section) {
